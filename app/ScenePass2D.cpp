@@ -1,0 +1,140 @@
+#include "app/ScenePass2D.h"
+
+#include "app/Application.h"
+#include "app/ObjectKind.h"
+#include "app/SpeedListing.h"
+
+namespace {
+
+using Aid = PassEntry2D::Aid;
+
+int truncated(float v) { return static_cast<int>(v); }
+
+const Point3& point(const SceneObject& o, std::size_t i) { return o.points[i]; }
+
+bool hasTwo(const SceneObject& o) { return o.pointCount == 2; }
+
+RasterAlgorithm& lines(Application& app) { return *app.lineAlgo; }
+
+template <double (LineAlgorithms::*line)(int, int, int, int)>
+double drawLine(Application& app, const SceneObject& o) {
+    const Point3& p0 = point(o, 0);
+    const Point3& p1 = point(o, 1);
+    return (app.lineAlgo.get()->*line)(truncated(p0.x), truncated(p0.y), truncated(p1.x),
+                                       truncated(p1.y));
+}
+
+const PassEntry2D kPassTable[] = {
+    {kLineBresenham, "Usecka Bresenham algoritmus : ", Aid::None, hasTwo, hasTwo, lines,
+     drawLine<&LineAlgorithms::lineBresenham>},
+    {kLineDDA, "Usecka DDA algoritmus       : ", Aid::None, hasTwo, hasTwo, lines,
+     drawLine<&LineAlgorithms::lineDDA>},
+    {kLineTwoStep, "Usecka Two Step algoritmus  : ", Aid::None, hasTwo, hasTwo, lines,
+     drawLine<&LineAlgorithms::lineTwoStep>},
+};
+
+// Counts beyond the stored points are never trusted: an object read from a damaged file
+// must not make the pass read outside its arrays.
+std::size_t placedPoints(const SceneObject& o) {
+    const auto count = o.pointCount < 0 ? 0u : static_cast<std::size_t>(o.pointCount);
+    return count < o.points.size() ? count : o.points.size();
+}
+
+}  // namespace
+
+const PassEntry2D* findPassEntry2D(int32_t kind) {
+    for (const PassEntry2D& entry : kPassTable) {
+        if (entry.kind == kind) return &entry;
+    }
+    return nullptr;
+}
+
+void Application::markInactive(const Point3& p, float h) {
+    const int left = truncated(p.x - h);
+    const int right = truncated(p.x + h);
+    const int bottom = truncated(p.y - h);
+    const int top = truncated(p.y + h);
+    lineAlgo->lineBresenham(right, bottom, right, top);
+    lineAlgo->lineBresenham(right, top, left, top);
+    lineAlgo->lineBresenham(left, top, left, bottom);
+    lineAlgo->lineBresenham(left, bottom, right, bottom);
+}
+
+void Application::markPoint(const Point3& p) {
+    lineAlgo->setColor(controlColor.r, controlColor.g, controlColor.b);
+    markInactive(p, 5.0f);
+}
+
+void Application::drawScene2D() {
+    if (showInactivePoints != 0) {
+        lineAlgo->setColor(inactiveColor.r, inactiveColor.g, inactiveColor.b);
+        for (const SceneObject& object : objects2D) {
+            if (object.active) continue;
+            for (std::size_t i = 0; i < placedPoints(object); ++i) markInactive(object.points[i], 5.0f);
+        }
+    }
+    for (current = objects2D.begin(); current != objects2D.end(); ++current) {
+        drawObject2D(*current);
+    }
+    drawActivePointHighlight();
+}
+
+void Application::drawObject2D(SceneObject& object) {
+    const PassEntry2D* entry = findPassEntry2D(object.kind);
+    if (entry == nullptr) return;
+    if (object.active) {
+        if (showControlPolygon != 0) drawAid(object);
+        if (showControlPoints != 0) {
+            for (std::size_t i = 0; i < placedPoints(object); ++i) markPoint(object.points[i]);
+        }
+        if (entry->prefixed(object)) out << kActivePrefix;
+    } else {
+        out << kInactivePrefix;
+    }
+    entry->family(*this).setColor(objectColor.r, objectColor.g, objectColor.b);
+    if (!entry->complete(object)) return;
+    const double t = entry->draw(*this, object);
+    if (object.active) lastTime = static_cast<float>(t);
+    writeSpeedRow2D(out, entry->rowLabel, object, t);
+}
+
+void Application::drawAid(const SceneObject& object) {
+    const PassEntry2D* entry = findPassEntry2D(object.kind);
+    const std::size_t count = placedPoints(object);
+    auto tangent = [&](std::size_t from, std::size_t to) {
+        const Point3& a = object.points[from];
+        const Point3& b = object.points[to];
+        lineAlgo->lineBresenham(truncated(a.x), truncated(a.y), truncated(b.x), truncated(b.y));
+    };
+    switch (entry->aid) {
+        case Aid::None:
+        case Aid::Polygon:  // drawn by the curve family, which brings its own polygon drawer
+            break;
+        case Aid::TangentLines:
+            lineAlgo->setColor(polygonColor.r, polygonColor.g, polygonColor.b);
+            if (count >= 2) tangent(0, 1);
+            if (count == 4) tangent(2, 3);
+            break;
+        case Aid::TangentPairs:
+            lineAlgo->setColor(polygonColor.r, polygonColor.g, polygonColor.b);
+            for (std::size_t k = 0; k + 1 < count; k += 2) tangent(k, k + 1);
+            break;
+    }
+}
+
+// A square in the active colour framed by two black squares.
+void Application::drawActivePointHighlight() {
+    for (current = objects2D.begin(); current != objects2D.end(); ++current) {
+        if (!current->active) continue;
+        const SceneObject& object = *current;
+        if (placedPoints(object) == 0 || showControlPoints == 0 || activePoint < 0) return;
+        if (static_cast<std::size_t>(activePoint) >= object.points.size()) return;
+        const Point3& p = object.points[static_cast<std::size_t>(activePoint)];
+        lineAlgo->setColor(0.0f, 0.0f, 0.0f);
+        markInactive(p, 6.0f);
+        markInactive(p, 4.0f);
+        lineAlgo->setColor(activeColor.r, activeColor.g, activeColor.b);
+        markInactive(p, 5.0f);
+        return;
+    }
+}

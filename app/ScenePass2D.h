@@ -1,0 +1,25 @@
+#pragma once
+
+#include <cstdint>
+
+#include "app/SceneObject.h"
+
+class Application;
+class RasterAlgorithm;
+
+// How the 2D scene pass treats one kind: which aid the active object shows, when it is drawn,
+// when it gets the "-> " prefix, which row it prints and which algorithm draws it.
+struct PassEntry2D {
+    enum class Aid { None, Polygon, TangentLines, TangentPairs };
+
+    int32_t kind;
+    const char* rowLabel;
+    Aid aid;
+    bool (*complete)(const SceneObject&);
+    bool (*prefixed)(const SceneObject&);
+    RasterAlgorithm& (*family)(Application&);
+    double (*draw)(Application&, const SceneObject&);
+};
+
+// nullptr for the kinds the pass skips.
+const PassEntry2D* findPassEntry2D(int32_t kind);

@@ -1,0 +1,69 @@
+#include "surfaces/BenImage.h"
+
+#include <cstdio>
+#include <memory>
+
+namespace {
+
+struct FileCloser {
+    void operator()(std::FILE* f) const { std::fclose(f); }
+};
+using File = std::unique_ptr<std::FILE, FileCloser>;
+
+int32_t littleEndian32(const uint8_t* p) {
+    return static_cast<int32_t>(static_cast<uint32_t>(p[0]) | static_cast<uint32_t>(p[1]) << 8 |
+                                static_cast<uint32_t>(p[2]) << 16 |
+                                static_cast<uint32_t>(p[3]) << 24);
+}
+
+void putLittleEndian(std::vector<uint8_t>& out, uint32_t value, int bytes) {
+    for (int i = 0; i < bytes; ++i) out.push_back(static_cast<uint8_t>(value >> (8 * i)));
+}
+
+}  // namespace
+
+bool readImage(const char* path, BenImage& image) {
+    File file(std::fopen(path, "rb"));
+    if (!file) return false;
+    uint8_t header[kBenHeaderSize] = {};
+    // The header is taken as it stands: only the width and height are used.
+    if (std::fread(header, 1, sizeof header, file.get()) != sizeof header) return false;
+    const int32_t width = littleEndian32(header + 18);
+    const int32_t height = littleEndian32(header + 22);
+    if (width <= 0 || height <= 0 || width > kMaxBenSide || height > kMaxBenSide) return false;
+    image.width = width;
+    image.height = height;
+    image.rgb.assign(static_cast<std::size_t>(width) * static_cast<std::size_t>(height) * 3, 0);
+    // One read for all pixels; rows carry no padding.
+    std::fread(image.rgb.data(), 1, image.rgb.size(), file.get());
+    for (std::size_t i = 0; i + 2 < image.rgb.size(); i += 3) std::swap(image.rgb[i], image.rgb[i + 2]);
+    return true;
+}
+
+std::vector<uint8_t> encodeBen(int32_t width, int32_t height, const std::vector<uint8_t>& rgb) {
+    const auto pixelBytes = static_cast<uint32_t>(rgb.size());
+    std::vector<uint8_t> out;
+    out.reserve(kBenHeaderSize + rgb.size());
+    out.push_back('B');
+    out.push_back('M');
+    putLittleEndian(out, kBenHeaderSize + pixelBytes, 4);  // file size
+    putLittleEndian(out, 0, 4);                            // reserved
+    putLittleEndian(out, kBenHeaderSize, 4);               // pixel offset
+    putLittleEndian(out, 40, 4);                           // header size
+    putLittleEndian(out, static_cast<uint32_t>(width), 4);
+    putLittleEndian(out, static_cast<uint32_t>(height), 4);
+    putLittleEndian(out, 1, 2);   // planes
+    putLittleEndian(out, 24, 2);  // bits per pixel
+    putLittleEndian(out, 0, 4);   // no compression
+    putLittleEndian(out, pixelBytes, 4);
+    putLittleEndian(out, 2835, 4);  // 72 dpi
+    putLittleEndian(out, 2835, 4);
+    putLittleEndian(out, 0, 4);
+    putLittleEndian(out, 0, 4);
+    for (std::size_t i = 0; i + 2 < rgb.size(); i += 3) {
+        out.push_back(rgb[i + 2]);
+        out.push_back(rgb[i + 1]);
+        out.push_back(rgb[i]);
+    }
+    return out;
+}

@@ -1,0 +1,37 @@
+#include "surfaces/TextureList.h"
+
+#include <cstdio>
+#include <memory>
+#include <string>
+
+#include "app/Application.h"
+
+namespace {
+
+struct FileCloser {
+    void operator()(std::FILE* f) const { std::fclose(f); }
+};
+
+}  // namespace
+
+void loadTextureList(Application& app, const char* listPath, std::ostream& out,
+                     const TextureLoader& load) {
+    std::unique_ptr<std::FILE, FileCloser> file(std::fopen(listPath, "r"));
+    if (!file) return;
+    out << "SYSTEM: Nacitam textury zapsane v textury.cfg ..." << std::endl;
+    char word[240];
+    // Names beyond the table's room are not loaded: the list box has no place for them.
+    for (int k = 0; k < kListedTextureSlots; ++k) {
+        if (std::fscanf(file.get(), "%239s", word) != 1) {
+            if (std::ferror(file.get())) {
+                out.flush();
+                std::perror("SYSTEM: Chyba pri cteni souboru");
+            }
+            break;
+        }
+        out << word << std::endl;
+        app.textureIds[2 + k] = load(word);
+        app.textureLabels[static_cast<std::size_t>(k)] = "Textura_" + std::to_string(k);
+        app.textureCount = k + 1;
+    }
+}
