@@ -36,6 +36,8 @@ public:
 
     // Callbacks.
     void display();
+    // Everything of one frame that goes into the back buffer, without the swap.
+    void drawFrame();
     void reshape(int width, int height);
     void onKey(unsigned char key, int x, int y);
     void onMouse(int button, int state, int x, int y);

@@ -80,6 +80,14 @@ void drawAxisCross2D() {
 }  // namespace
 
 void Application::display() {
+    drawFrame();
+    out << std::endl;  // closes the frame's block of the speed listing
+    glutSwapBuffers();
+    const ViewportRect v = currentViewport();
+    reshape(v.width, v.height);
+}
+
+void Application::drawFrame() {
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
     glDisable(GL_TEXTURE_2D);
     // Set once per frame: changing the point size between points is very slow on llvmpipe.
@@ -95,10 +103,6 @@ void Application::display() {
         }
     }
     if (exitScreen != 0) drawEndImage();
-    out << std::endl;  // closes the frame's block of the speed listing
-    glutSwapBuffers();
-    const ViewportRect v = currentViewport();
-    reshape(v.width, v.height);
 }
 
 void Application::drawStartImage() {
