@@ -10,9 +10,17 @@ using Aid = PassEntry2D::Aid;
 
 int truncated(float v) { return static_cast<int>(v); }
 
+// Counts beyond the stored points are never trusted: an object read from a damaged file
+// must not make the pass read outside its arrays.
+std::size_t placedPoints(const SceneObject& o) {
+    const auto count = o.pointCount < 0 ? 0u : static_cast<std::size_t>(o.pointCount);
+    return count < o.points.size() ? count : o.points.size();
+}
+
+bool hasTwo(const SceneObject& o) { return placedPoints(o) == 2; }
+
 const Point3& point(const SceneObject& o, std::size_t i) { return o.points[i]; }
 
-bool hasTwo(const SceneObject& o) { return o.pointCount == 2; }
 
 RasterAlgorithm& lines(Application& app) { return *app.lineAlgo; }
 
@@ -33,12 +41,6 @@ const PassEntry2D kPassTable[] = {
      drawLine<&LineAlgorithms::lineTwoStep>},
 };
 
-// Counts beyond the stored points are never trusted: an object read from a damaged file
-// must not make the pass read outside its arrays.
-std::size_t placedPoints(const SceneObject& o) {
-    const auto count = o.pointCount < 0 ? 0u : static_cast<std::size_t>(o.pointCount);
-    return count < o.points.size() ? count : o.points.size();
-}
 
 }  // namespace
 

@@ -3,6 +3,7 @@
 #include <iostream>
 
 #include "app/Application.h"
+#include "app/CommandLine.h"
 #include "app/GlRasterTarget.h"
 #include "app/GlutWindowSystem.h"
 #include "surfaces/GlTextures.h"
@@ -42,7 +43,7 @@ int main(int argc, char** argv) {
     static GlutWindowSystem windowSystem;
     static GlRasterTarget rasterTarget;
     const AppServices services{std::cout, windowSystem, rasterTarget};
-    static Application app(argc == 2 ? argv[1] : nullptr, false, 0, {1, 0, 0}, {1, 0, 1},
+    static Application app(sceneFileArgument(argc, argv), false, 0, {1, 0, 0}, {1, 0, 1},
                            {0, 0, 1}, services);
     application = &app;
 

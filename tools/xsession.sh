@@ -1,0 +1,116 @@
+# Shared by run.sh and the end-to-end tests: a private virtual display, the program on it,
+# and ways to look at what it shows. Source it; every process it starts is ended by its id.
+
+XS_XVFB_PID=""
+XS_APP_PID=""
+
+xs_log() { printf '%s\n' "$*" >&2; }
+
+# Starts Xvfb on a free display number and exports DISPLAY once the server is ready.
+xs_start_display() {
+    local fifo
+    fifo=$(mktemp -u)
+    mkfifo "$fifo"
+    Xvfb -displayfd 7 -screen 0 1024x768x24 -nolisten tcp 7>"$fifo" >/dev/null 2>&1 &
+    XS_XVFB_PID=$!
+    local number=""
+    read -r -t 20 number <"$fifo" || true
+    rm -f "$fifo"
+    if [ -z "$number" ]; then
+        xs_log "Xvfb did not start"
+        return 1
+    fi
+    export DISPLAY=":$number"
+}
+
+# Ends what this session started, the program first.
+xs_stop() {
+    if [ -n "$XS_APP_PID" ] && kill -0 "$XS_APP_PID" 2>/dev/null; then
+        kill "$XS_APP_PID" 2>/dev/null
+        wait "$XS_APP_PID" 2>/dev/null
+    fi
+    if [ -n "$XS_XVFB_PID" ] && kill -0 "$XS_XVFB_PID" 2>/dev/null; then
+        kill "$XS_XVFB_PID" 2>/dev/null
+        wait "$XS_XVFB_PID" 2>/dev/null
+    fi
+    XS_APP_PID=""
+    XS_XVFB_PID=""
+}
+
+# xs_start_app BINARY TRANSCRIPT [ARGS...]: starts the program with its console going to
+# TRANSCRIPT (standard error to TRANSCRIPT.err) and waits for the speed listing's heading.
+xs_start_app() {
+    local binary=$1 transcript=$2
+    shift 2
+    "$binary" "$@" >"$transcript" 2>"$transcript.err" &
+    XS_APP_PID=$!
+    xs_wait_for_line "$transcript" "Vypis Rasterizacnich rychlosti algoritmu [ms]" 30 || return 1
+    xs_wait_for_window "PIXELFORGE" 30
+}
+
+# xs_wait_for_line FILE TEXT SECONDS: waits until FILE holds a line equal to TEXT.
+xs_wait_for_line() {
+    local file=$1 text=$2 seconds=$3 i
+    for ((i = 0; i < seconds * 10; i++)); do
+        grep -qxF -- "$text" "$file" 2>/dev/null && return 0
+        sleep 0.1
+    done
+    xs_log "timed out waiting for the line: $text"
+    return 1
+}
+
+xs_wait_for_window() {
+    local name=$1 seconds=$2 i
+    for ((i = 0; i < seconds * 10; i++)); do
+        xdotool search --onlyvisible --name "$name" >/dev/null 2>&1 && return 0
+        sleep 0.1
+    done
+    xs_log "timed out waiting for the window $name"
+    return 1
+}
+
+# xs_wait_for_exit SECONDS: waits for the program to end and prints its exit status.
+xs_wait_for_exit() {
+    local seconds=$1 i
+    for ((i = 0; i < seconds * 10; i++)); do
+        if ! kill -0 "$XS_APP_PID" 2>/dev/null; then
+            local status=0
+            wait "$XS_APP_PID" || status=$?
+            XS_APP_PID=""
+            echo "$status"
+            return 0
+        fi
+        sleep 0.1
+    done
+    echo "still running"
+    return 1
+}
+
+# xs_frames TRANSCRIPT: how many frames the program has drawn so far (one line end each).
+xs_frames() { grep -c '' "$1"; }
+
+# xs_wait_frames TRANSCRIPT N: waits until N more lines have been written, so that a frame
+# drawn after the last input is on screen.
+xs_wait_frames() {
+    local file=$1 more=$2 start i
+    start=$(xs_frames "$file")
+    for ((i = 0; i < 100; i++)); do
+        [ "$(xs_frames "$file")" -ge $((start + more)) ] && return 0
+        sleep 0.1
+    done
+    return 1
+}
+
+# xs_screenshot FILE: the main window's 800 by 592 pixels (it stands at 0, 0).
+xs_screenshot() { import -window root -crop 800x592+0+0 +repage "$1"; }
+
+# xs_pixel FILE X Y: "r g b" of one pixel, 0 to 255.
+xs_pixel() {
+    convert "$1" -format "%[fx:int(255*p{$2,$3}.r+0.5)] %[fx:int(255*p{$2,$3}.g+0.5)] %[fx:int(255*p{$2,$3}.b+0.5)]" info:
+}
+
+# xs_count_color FILE GEOMETRY R G B: pixels of exactly that colour inside GEOMETRY (WxH+X+Y).
+xs_count_color() {
+    convert "$1" -crop "$2" +repage -fill black +opaque "rgb($3,$4,$5)" -fill white \
+        -opaque "rgb($3,$4,$5)" -format "%[fx:int(mean*w*h+0.5)]" info:
+}
