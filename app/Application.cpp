@@ -89,7 +89,8 @@ void Application::advanceLogo() {
     if (logoFrame == 4) {
         for (int j = 0; j < kLogoGridSize; ++j) {
             const float first = logoGrid[0][j][2];
-            for (int i = 0; i < kLogoGridSize - 1; ++i) logoGrid[i][j][2] = logoGrid[i + 1][j][2];
+            for (int i = 0; i < kLogoGridSize - 1; ++i)
+                logoGrid[i][j][2] = logoGrid[i + 1][j][2];
             logoGrid[kLogoGridSize - 1][j][2] = first;
         }
         logoFrame = 0;

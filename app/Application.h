@@ -24,9 +24,9 @@ constexpr int kLogoGridSize = 45;
 // The one object that holds everything the program knows. Members named as the panels and
 // menus bind them; their types are part of that contract.
 class Application {
-public:
-    Application(const char* fileName, bool is3D, int showGrid, Rgb objectColor,
-                Rgb polygonColor, Rgb controlColor, const AppServices& services);
+  public:
+    Application(const char* fileName, bool is3D, int showGrid, Rgb objectColor, Rgb polygonColor,
+                Rgb controlColor, const AppServices& services);
     ~Application();
     Application(const Application&) = delete;
     Application& operator=(const Application&) = delete;
@@ -126,7 +126,7 @@ public:
     double rotX = 0.0;
     double rotZ = 0.0;
 
-private:
+  private:
     void printBanner();
     void loadCommandLineFile(const char* name);
     void mirrorActivePoints();

@@ -4,7 +4,7 @@
 
 // Each computed pixel is one GL point of its own; the point size shows it enlarged.
 class GlRasterTarget final : public RasterTarget {
-public:
+  public:
     void setColor(float r, float g, float b) override;
     void plot(float x, float y) override;
 };

@@ -3,7 +3,7 @@
 #include "app/WindowSystem.h"
 
 class GlutWindowSystem final : public WindowSystem {
-public:
+  public:
     void postRedisplay() override;
     void setCursor(Cursor cursor) override;
     int modifiers() override;

@@ -7,8 +7,8 @@
 enum ObjectKind : int32_t {
     kLineBresenham = 1,
     kLineDDA = 2,
-    kLineTwoStep = 3,   // LINE_ENHANCED_DDA in files
-    kLineLine2Step = 4, // read and written back, never drawn
+    kLineTwoStep = 3,    // LINE_ENHANCED_DDA in files
+    kLineLine2Step = 4,  // read and written back, never drawn
     kCircleBresenham = 10,
     kCircleRotation = 11,
     kCircleParametric = 12,
@@ -42,8 +42,8 @@ inline bool isNurbs(int32_t kind) { return kind >= kNurbsCircle; }
 
 struct KindInfo {
     int32_t kind;
-    const char* keyword;   // PVF keyword
-    const char* typeLabel; // "Typ :" field; empty when the kind has none
+    const char* keyword;    // PVF keyword
+    const char* typeLabel;  // "Typ :" field; empty when the kind has none
 };
 
 // nullptr when the kind is not one of the list's kinds.

@@ -21,7 +21,6 @@ bool hasTwo(const SceneObject& o) { return placedPoints(o) == 2; }
 
 const Point3& point(const SceneObject& o, std::size_t i) { return o.points[i]; }
 
-
 RasterAlgorithm& lines(Application& app) { return *app.lineAlgo; }
 
 template <double (LineAlgorithms::*line)(int, int, int, int)>
@@ -40,7 +39,6 @@ const PassEntry2D kPassTable[] = {
     {kLineTwoStep, "Usecka Two Step algoritmus  : ", Aid::None, hasTwo, hasTwo, lines,
      drawLine<&LineAlgorithms::lineTwoStep>},
 };
-
 
 }  // namespace
 
@@ -72,7 +70,8 @@ void Application::drawScene2D() {
         lineAlgo->setColor(inactiveColor.r, inactiveColor.g, inactiveColor.b);
         for (const SceneObject& object : objects2D) {
             if (object.active) continue;
-            for (std::size_t i = 0; i < placedPoints(object); ++i) markInactive(object.points[i], 5.0f);
+            for (std::size_t i = 0; i < placedPoints(object); ++i)
+                markInactive(object.points[i], 5.0f);
         }
     }
     for (current = objects2D.begin(); current != objects2D.end(); ++current) {
@@ -87,7 +86,8 @@ void Application::drawObject2D(SceneObject& object) {
     if (object.active) {
         if (showControlPolygon != 0) drawAid(object);
         if (showControlPoints != 0) {
-            for (std::size_t i = 0; i < placedPoints(object); ++i) markPoint(object.points[i]);
+            for (std::size_t i = 0; i < placedPoints(object); ++i)
+                markPoint(object.points[i]);
         }
         if (entry->prefixed(object)) out << kActivePrefix;
     } else {
@@ -119,7 +119,8 @@ void Application::drawAid(const SceneObject& object) {
             break;
         case Aid::TangentPairs:
             lineAlgo->setColor(polygonColor.r, polygonColor.g, polygonColor.b);
-            for (std::size_t k = 0; k + 1 < count; k += 2) tangent(k, k + 1);
+            for (std::size_t k = 0; k + 1 < count; k += 2)
+                tangent(k, k + 1);
             break;
     }
 }

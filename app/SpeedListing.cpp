@@ -7,7 +7,8 @@ void writeSpeedRow2D(std::ostream& out, const char* rowLabel, const SceneObject&
     out << rowLabel << timeMs;
     if (object.kind == kBSplineCurve) {
         // The B-spline builds its knots while drawing; the row keeps the brackets empty.
-        out << "   U = [ " << "]";
+        out << "   U = [ "
+            << "]";
     } else if (isNurbs(object.kind)) {
         out << "   U = [ ";
         for (int32_t k = 0; k < object.knotCount && k < static_cast<int32_t>(object.knots.size());

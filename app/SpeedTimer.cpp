@@ -5,7 +5,7 @@
 namespace {
 
 class SteadyTicks final : public TickSource {
-public:
+  public:
     bool frequency(int64_t& ticksPerSecond) const override {
         using Period = std::chrono::steady_clock::period;
         ticksPerSecond = Period::den / Period::num;

@@ -4,7 +4,7 @@
 
 // A monotonic counter with a known rate: the steady clock in the program, a fake in tests.
 class TickSource {
-public:
+  public:
     virtual ~TickSource() = default;
     // False when the platform has no such counter.
     virtual bool frequency(int64_t& ticksPerSecond) const = 0;
@@ -17,7 +17,7 @@ const TickSource& steadyTicks();
 // The stopwatch behind every speed figure. stop/start nest like a counter: only the
 // outermost stop freezes the time, and the timer runs again only after as many starts.
 class SpeedTimer {
-public:
+  public:
     explicit SpeedTimer(const TickSource& ticks = steadyTicks());
     virtual ~SpeedTimer() = default;
 
@@ -25,7 +25,7 @@ public:
     virtual void start();
     double elapsedMs() const;
 
-private:
+  private:
     const TickSource* ticks;
     int64_t frequency = 0;
     float msPerTick = 0.0f;  // stays 0 without a counter, so every reading is 0 ms

@@ -10,7 +10,7 @@ struct CellSize {
 };
 
 class WindowSystem {
-public:
+  public:
     virtual ~WindowSystem() = default;
 
     virtual void postRedisplay() = 0;

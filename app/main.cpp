@@ -43,8 +43,8 @@ int main(int argc, char** argv) {
     static GlutWindowSystem windowSystem;
     static GlRasterTarget rasterTarget;
     const AppServices services{std::cout, windowSystem, rasterTarget};
-    static Application app(sceneFileArgument(argc, argv), false, 0, {1, 0, 0}, {1, 0, 1},
-                           {0, 0, 1}, services);
+    static Application app(sceneFileArgument(argc, argv), false, 0, {1, 0, 0}, {1, 0, 1}, {0, 0, 1},
+                           services);
     application = &app;
 
     setUpWindow(app.is3D, 0.5f, 0.5f, 0.5f);

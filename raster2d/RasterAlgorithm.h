@@ -14,7 +14,7 @@ struct Rgb {
 // What every algorithm family shares: a target, a colour and its own stopwatch. Each drawing
 // operation runs inside `bracket`, so its time includes the emission of its pixels.
 class RasterAlgorithm {
-public:
+  public:
     RasterAlgorithm(RasterTarget& output, Rgb startColor)
         : target(&output), color(startColor), timer(std::make_unique<SpeedTimer>()) {}
     virtual ~RasterAlgorithm() = default;
@@ -22,7 +22,7 @@ public:
     virtual void setColor(float r, float g, float b) { color = {r, g, b}; }
     const Rgb& currentColor() const { return color; }
 
-protected:
+  protected:
     template <class Work>
     double bracket(Work&& work) {
         target->setColor(color.r, color.g, color.b);
@@ -36,7 +36,7 @@ protected:
     void plotPoint(float x, float y) { target->plot(x, y); }
     RasterTarget& raster() { return *target; }
 
-private:
+  private:
     RasterTarget* target;
     Rgb color;
     std::unique_ptr<SpeedTimer> timer;

@@ -6,7 +6,7 @@
 // The one primitive between a 2D algorithm and the screen. The program's target emits a GL
 // point per call; tests and benchmarks record or count the calls.
 class RasterTarget {
-public:
+  public:
     virtual ~RasterTarget() = default;
     virtual void setColor(float r, float g, float b) = 0;
     // Integer algorithms pass whole numbers; the parametric forms pass unsnapped positions.
@@ -21,13 +21,15 @@ struct PlottedPoint {
 
 // Keeps every plot and colour change in order, so a test sees exactly what an algorithm did.
 class RecordingTarget final : public RasterTarget {
-public:
+  public:
     struct ColorChange {
         std::size_t atPlot;  // number of plots made before the change
         float r, g, b;
     };
 
-    void setColor(float r, float g, float b) override { colors.push_back({points.size(), r, g, b}); }
+    void setColor(float r, float g, float b) override {
+        colors.push_back({points.size(), r, g, b});
+    }
     void plot(float x, float y) override { points.push_back({x, y}); }
     void clear() {
         points.clear();
@@ -40,7 +42,7 @@ public:
 
 // Counts plots without storing them: the cheapest target, for benchmarks.
 class CountingTarget final : public RasterTarget {
-public:
+  public:
     void setColor(float, float, float) override {}
     void plot(float x, float y) override {
         ++count;

@@ -7,7 +7,7 @@
 // are named along the major axis u and the minor axis v; Plot receives (x, y).
 template <class Plot>
 class TwoStepLine {
-public:
+  public:
     TwoStepLine(int x1, int y1, int x2, int y2, Plot plotter) : plot(plotter) {
         const int dx = x2 - x1;
         const int dy = y2 - y1;
@@ -35,7 +35,7 @@ public:
         }
     }
 
-private:
+  private:
     // Slope below one half: pattern 1 keeps v, patterns 2 and 3 climb once.
     void shallowSteps(int steps) {
         const int c = 2 * B;

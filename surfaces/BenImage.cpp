@@ -17,7 +17,8 @@ int32_t littleEndian32(const uint8_t* p) {
 }
 
 void putLittleEndian(std::vector<uint8_t>& out, uint32_t value, int bytes) {
-    for (int i = 0; i < bytes; ++i) out.push_back(static_cast<uint8_t>(value >> (8 * i)));
+    for (int i = 0; i < bytes; ++i)
+        out.push_back(static_cast<uint8_t>(value >> (8 * i)));
 }
 
 }  // namespace
@@ -36,7 +37,8 @@ bool readImage(const char* path, BenImage& image) {
     image.rgb.assign(static_cast<std::size_t>(width) * static_cast<std::size_t>(height) * 3, 0);
     // One read for all pixels; rows carry no padding.
     std::fread(image.rgb.data(), 1, image.rgb.size(), file.get());
-    for (std::size_t i = 0; i + 2 < image.rgb.size(); i += 3) std::swap(image.rgb[i], image.rgb[i + 2]);
+    for (std::size_t i = 0; i + 2 < image.rgb.size(); i += 3)
+        std::swap(image.rgb[i], image.rgb[i + 2]);
     return true;
 }
 

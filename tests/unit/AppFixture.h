@@ -25,7 +25,8 @@ struct AppFixture {
     // Adds an object at the front, as every creator does, and returns it.
     SceneObject& add(int32_t kind, std::vector<Point3> points, bool active = true) {
         if (active) {
-            for (SceneObject& o : app.objects2D) o.active = false;
+            for (SceneObject& o : app.objects2D)
+                o.active = false;
         }
         SceneObject object;
         object.kind = kind;

@@ -41,7 +41,8 @@ TEST(ExitPath, AEndsWithStatusZeroAfterReleasingTheScene) {
 TEST(ExitPath, AAndNDoNothingWithoutTheEndScreen) {
     AppFixture f;
     f.takeConsole();
-    for (unsigned char key : {'A', 'a', 'N', 'n'}) f.app.onKey(key, 0, 0);
+    for (unsigned char key : {'A', 'a', 'N', 'n'})
+        f.app.onKey(key, 0, 0);
     EXPECT_EQ(f.app.exitScreen, 0);
     EXPECT_EQ(f.window.redisplays, 0);
     EXPECT_TRUE(f.window.exitStatuses.empty());
@@ -117,7 +118,8 @@ TEST(ActiveWalk, FirstActiveInListOrderWinsAndTheCursorStaysOnIt) {
     f.app.objects2D.front().active = true;  // two flags set: the front one wins
     ASSERT_TRUE(f.app.findActive(f.app.objects2D));
     EXPECT_EQ(f.app.current, f.app.objects2D.begin());
-    for (SceneObject& o : f.app.objects2D) o.active = false;
+    for (SceneObject& o : f.app.objects2D)
+        o.active = false;
     EXPECT_FALSE(f.app.findActive(f.app.objects2D));
     EXPECT_EQ(f.app.current, f.app.objects2D.end());
 }

@@ -34,9 +34,17 @@ const NamedOp kAllLines[] = {
 
 TEST(LineBresenham, KnownPixelLists) {
     EXPECT_EQ(draw(&LineAlgorithms::lineBresenham, 0, 0, 1, 0), (Pixels{{0, 0}, {1, 0}}));
-    EXPECT_EQ(draw(&LineAlgorithms::lineBresenham, 0, 0, 10, 3),
-              (Pixels{{0, 0}, {1, 0}, {2, 1}, {3, 1}, {4, 1}, {5, 2}, {6, 2}, {7, 2}, {8, 2},
-                      {9, 3}, {10, 3}}));
+    EXPECT_EQ(draw(&LineAlgorithms::lineBresenham, 0, 0, 10, 3), (Pixels{{0, 0},
+                                                                         {1, 0},
+                                                                         {2, 1},
+                                                                         {3, 1},
+                                                                         {4, 1},
+                                                                         {5, 2},
+                                                                         {6, 2},
+                                                                         {7, 2},
+                                                                         {8, 2},
+                                                                         {9, 3},
+                                                                         {10, 3}}));
     EXPECT_EQ(draw(&LineAlgorithms::lineBresenham, 0, 0, 3, 2).back(), Pixel(3, 2));
     EXPECT_EQ(draw(&LineAlgorithms::lineBresenham, 0, 0, -5, 2).back(), Pixel(-5, 2));
 }
@@ -45,8 +53,7 @@ TEST(LineDDA, TruncationMovesNegativeMinorCoordinatesTowardZero) {
     EXPECT_EQ(draw(&LineAlgorithms::lineDDA, 0, 0, 7, 3),
               (Pixels{{0, 0}, {1, 0}, {2, 1}, {3, 1}, {4, 2}, {5, 2}, {6, 3}, {7, 3}}));
     EXPECT_EQ(draw(&LineAlgorithms::lineDDA, 0, 0, -7, -3),
-              (Pixels{{0, 0}, {-1, 0}, {-2, 0}, {-3, 0}, {-4, -1}, {-5, -1}, {-6, -2},
-                      {-7, -2}}));
+              (Pixels{{0, 0}, {-1, 0}, {-2, 0}, {-3, 0}, {-4, -1}, {-5, -1}, {-6, -2}, {-7, -2}}));
 }
 
 TEST(LineDDA, AccumulatesInSinglePrecision) {
@@ -63,20 +70,30 @@ TEST(LineDDA, AccumulatesInSinglePrecision) {
 
 TEST(LineTwoStep, KnownPixelListsInEmissionOrder) {
     // start, end, then per step two start-side and two end-side pixels, then the leftovers
-    EXPECT_EQ(draw(&LineAlgorithms::lineTwoStep, 0, 0, 10, 7),
-              (Pixels{{0, 0}, {10, 7}, {1, 1}, {2, 1}, {9, 6}, {8, 6}, {3, 2}, {4, 3}, {7, 5},
-                      {6, 4}, {5, 4}}));
-    EXPECT_EQ(draw(&LineAlgorithms::lineTwoStep, 0, 0, 2, 9),
-              (Pixels{{0, 0}, {2, 9}, {0, 1}, {0, 2}, {2, 8}, {2, 7}, {1, 3}, {1, 4}, {1, 6},
-                      {1, 5}}));
+    EXPECT_EQ(draw(&LineAlgorithms::lineTwoStep, 0, 0, 10, 7), (Pixels{{0, 0},
+                                                                       {10, 7},
+                                                                       {1, 1},
+                                                                       {2, 1},
+                                                                       {9, 6},
+                                                                       {8, 6},
+                                                                       {3, 2},
+                                                                       {4, 3},
+                                                                       {7, 5},
+                                                                       {6, 4},
+                                                                       {5, 4}}));
+    EXPECT_EQ(
+        draw(&LineAlgorithms::lineTwoStep, 0, 0, 2, 9),
+        (Pixels{{0, 0}, {2, 9}, {0, 1}, {0, 2}, {2, 8}, {2, 7}, {1, 3}, {1, 4}, {1, 6}, {1, 5}}));
 }
 
 TEST(LineTwoStep, OnePixelPerColumnForElevenBySeven) {
     const Pixels pixels = draw(&LineAlgorithms::lineTwoStep, 0, 0, 11, 7);
     std::map<int, int> perColumn;
-    for (const Pixel& p : pixels) ++perColumn[p.first];
+    for (const Pixel& p : pixels)
+        ++perColumn[p.first];
     ASSERT_EQ(perColumn.size(), 12u);
-    for (const auto& [x, n] : perColumn) EXPECT_EQ(n, 1) << "x = " << x;
+    for (const auto& [x, n] : perColumn)
+        EXPECT_EQ(n, 1) << "x = " << x;
 }
 
 TEST(LineTwoStep, NoLeftoverRepeatsWhenLengthMinusOneIsAMultipleOfFour) {
@@ -124,7 +141,8 @@ std::vector<RandomLine> randomLines(unsigned seed, int count, int range) {
     std::mt19937 rng(seed);
     std::uniform_int_distribution<int> coord(-range, range);
     std::vector<RandomLine> lines;
-    for (int i = 0; i < count; ++i) lines.push_back({coord(rng), coord(rng), coord(rng), coord(rng)});
+    for (int i = 0; i < count; ++i)
+        lines.push_back({coord(rng), coord(rng), coord(rng), coord(rng)});
     return lines;
 }
 
@@ -146,7 +164,8 @@ TEST(AllLines, RandomLinesHaveEndpointsAndOnePixelPerMajorCoordinate) {
             }
             ASSERT_EQ(distinct.size(), static_cast<std::size_t>(A + 1)) << line.name;
             std::set<int> majors;
-            for (const Pixel& p : distinct) majors.insert(xMajor ? p.first : p.second);
+            for (const Pixel& p : distinct)
+                majors.insert(xMajor ? p.first : p.second);
             ASSERT_EQ(majors.size(), static_cast<std::size_t>(A + 1)) << line.name;
             // No pixel strays further from the true line than the algorithm allows.
             for (const Pixel& p : distinct) {

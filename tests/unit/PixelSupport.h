@@ -25,6 +25,7 @@ inline std::set<Pixel> pixelSetOf(const RecordingTarget& target) {
 
 inline Pixels shifted(const Pixels& pixels, int dx, int dy) {
     Pixels out;
-    for (const Pixel& p : pixels) out.emplace_back(p.first + dx, p.second + dy);
+    for (const Pixel& p : pixels)
+        out.emplace_back(p.first + dx, p.second + dy);
     return out;
 }

@@ -13,8 +13,8 @@ namespace {
 
 // "<prefix><label><time>\n" with the time in the stream's default format.
 void expectRow(const std::string& console, const std::string& prefixAndLabel, double* time) {
-    const std::regex row("^" + std::regex_replace(prefixAndLabel, std::regex(R"([.\[\]()])"),
-                                                  R"(\$&)") +
+    const std::regex row("^" +
+                         std::regex_replace(prefixAndLabel, std::regex(R"([.\[\]()])"), R"(\$&)") +
                          R"(([0-9.e+-]+)\n$)");
     std::smatch match;
     ASSERT_TRUE(std::regex_match(console, match, row)) << "[" << console << "]";
@@ -34,7 +34,8 @@ std::set<Pixel> squareOutline(int cx, int cy, int h) {
 
 std::set<Pixel> pixelSet(const std::vector<PlottedPoint>& points) {
     std::set<Pixel> out;
-    for (const PlottedPoint& p : points) out.insert({static_cast<int>(p.x), static_cast<int>(p.y)});
+    for (const PlottedPoint& p : points)
+        out.insert({static_cast<int>(p.x), static_cast<int>(p.y)});
     return out;
 }
 
@@ -127,7 +128,8 @@ TEST(ScenePass2D, ActiveObjectShowsMarkersAndTheHighlightedPoint) {
     const auto calls = drawCalls(f.target);
     // 4 marker edges per point, the line, then 3 squares of 4 edges around the active point.
     ASSERT_EQ(calls.size(), 8u + 1u + 12u);
-    for (std::size_t i = 0; i < 8; ++i) EXPECT_EQ(calls[i].b, 1.0f) << "control colour";
+    for (std::size_t i = 0; i < 8; ++i)
+        EXPECT_EQ(calls[i].b, 1.0f) << "control colour";
     // Corners are computed in float and then truncated: 100.6 - 5 -> 95, 100.6 + 5 -> 105.
     EXPECT_EQ(pixelsOfCalls(calls, 0, 4), squareOutline(100, 50, 5));
     EXPECT_EQ(pixelsOfCalls(calls, 4, 4), squareOutline(200, 80, 5));
@@ -167,7 +169,8 @@ TEST(ScenePass2D, InactivePointsAreMarkedInTheInactiveColourWhenAsked) {
     f.app.drawScene2D();
     const auto calls = drawCalls(f.target);
     ASSERT_EQ(calls.size(), 8u + 2u);
-    for (std::size_t i = 0; i < 8; ++i) EXPECT_EQ(calls[i].g, 0.25f);
+    for (std::size_t i = 0; i < 8; ++i)
+        EXPECT_EQ(calls[i].g, 0.25f);
     EXPECT_EQ(pixelsOfCalls(calls, 0, 4), squareOutline(300, 300, 5));
     EXPECT_EQ(pixelsOfCalls(calls, 4, 4), squareOutline(310, 320, 5));
 }

@@ -6,7 +6,7 @@ namespace {
 
 // A counter that moves only when the test says so, at one tick per nanosecond.
 class FakeTicks final : public TickSource {
-public:
+  public:
     bool frequency(int64_t& ticksPerSecond) const override {
         ticksPerSecond = rate;
         return available;

@@ -19,7 +19,8 @@ TEST(Startup, BannerIsFourLinesOfFiftyFiveCharacters) {
     EXPECT_EQ(console, kBanner);
     std::istringstream lines(console);
     std::string line;
-    for (int i = 0; i < 3 && std::getline(lines, line); ++i) EXPECT_EQ(line.size(), 55u) << i;
+    for (int i = 0; i < 3 && std::getline(lines, line); ++i)
+        EXPECT_EQ(line.size(), 55u) << i;
 }
 
 TEST(Startup, OnlyASingleArgumentNamesASceneFile) {
@@ -37,8 +38,9 @@ TEST(Startup, OnlyASingleArgumentNamesASceneFile) {
 TEST(Startup, MissingFileIsReportedAndTheSceneStaysEmpty) {
     AppFixture f("no/such/scene.pvf");
     EXPECT_EQ(f.takeConsole(),
-              kBanner + "SYSTEM: Vstoupil radkovy parametr no/such/scene.pvf\n"
-                        "SYSTEM: Nepodarilo se nahrat vektorovy soubor no/such/scene.pvf\n");
+              kBanner +
+                  "SYSTEM: Vstoupil radkovy parametr no/such/scene.pvf\n"
+                  "SYSTEM: Nepodarilo se nahrat vektorovy soubor no/such/scene.pvf\n");
     EXPECT_TRUE(f.app.objects2D.empty());
     EXPECT_TRUE(f.app.surfaces3D.empty());
 }
@@ -78,7 +80,8 @@ TEST(Startup, StartValues) {
     EXPECT_EQ(a.polygonColor.b, 1.0f);
     EXPECT_EQ(a.controlColor.b, 1.0f);
     EXPECT_EQ(a.activeColor.g, 1.0f);
-    for (int k = 0; k < 15; ++k) EXPECT_EQ(a.knotValues[k], 0.0f);
+    for (int k = 0; k < 15; ++k)
+        EXPECT_EQ(a.knotValues[k], 0.0f);
     EXPECT_EQ(a.sceneRotation[0], 1.0f);
     EXPECT_EQ(a.sceneRotation[5], 1.0f);
     EXPECT_EQ(a.sceneRotation[1], 0.0f);
@@ -99,14 +102,19 @@ TEST(StartImage, WaveMovesOneStepEveryFourthFrame) {
     AppFixture f;
     Application& a = f.app;
     float before[kLogoGridSize];
-    for (int i = 0; i < kLogoGridSize; ++i) before[i] = a.logoGrid[i][5][2];
-    for (int frame = 0; frame < 4; ++frame) a.advanceLogo();
-    for (int i = 0; i < kLogoGridSize; ++i) ASSERT_EQ(a.logoGrid[i][5][2], before[i]);
+    for (int i = 0; i < kLogoGridSize; ++i)
+        before[i] = a.logoGrid[i][5][2];
+    for (int frame = 0; frame < 4; ++frame)
+        a.advanceLogo();
+    for (int i = 0; i < kLogoGridSize; ++i)
+        ASSERT_EQ(a.logoGrid[i][5][2], before[i]);
     a.advanceLogo();  // the fifth frame finds the counter at four
-    for (int i = 0; i < kLogoGridSize - 1; ++i) ASSERT_EQ(a.logoGrid[i][5][2], before[i + 1]);
+    for (int i = 0; i < kLogoGridSize - 1; ++i)
+        ASSERT_EQ(a.logoGrid[i][5][2], before[i + 1]);
     EXPECT_EQ(a.logoGrid[kLogoGridSize - 1][5][2], before[0]);
     EXPECT_EQ(a.logoFrame, 1);
-    for (int frame = 0; frame < 3; ++frame) a.advanceLogo();
+    for (int frame = 0; frame < 3; ++frame)
+        a.advanceLogo();
     EXPECT_EQ(a.logoGrid[0][5][2], before[1]);
     a.advanceLogo();
     EXPECT_EQ(a.logoGrid[0][5][2], before[2]);
