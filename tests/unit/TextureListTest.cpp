@@ -1,0 +1,131 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "FakeWindowSystem.h"
+#include "app/Application.h"
+#include "surfaces/TextureList.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+const std::string kHeading = "SYSTEM: Nacitam textury zapsane v textury.cfg ...\n";
+
+class TextureListTest : public testing::Test {
+  protected:
+    TextureListTest()
+        : app(nullptr, false, 0, Rgb{1, 1, 1}, Rgb{1, 1, 1}, Rgb{1, 1, 1},
+              AppServices{console, window, raster}),
+          listPath((fs::path(testing::TempDir()) / "textury-test.cfg").string()) {
+        console.str("");  // drop the start-up banner
+        app.textureLabels.fill("unset");
+    }
+    ~TextureListTest() override {
+        std::error_code ignored;
+        fs::remove(listPath, ignored);
+    }
+
+    void writeList(const std::string& text) const {
+        std::ofstream(listPath, std::ios::binary) << text;
+    }
+
+    // Each loaded name gets a texture name of 100 plus its place in the order of loading.
+    void load(const std::string& path) {
+        loadTextureList(app, path.c_str(), console, [this](const char* name) {
+            loaded.emplace_back(name);
+            return static_cast<unsigned int>(100 + loaded.size() - 1);
+        });
+    }
+
+    std::ostringstream console;
+    FakeWindowSystem window;
+    RecordingTarget raster;
+    Application app;
+    std::string listPath;
+    std::vector<std::string> loaded;
+};
+
+TEST_F(TextureListTest, LoadsEveryNameInOrderUnderItsLabel) {
+    writeList("data/a.ben\ndata/b.ben\nc.ben\n");
+    app.textureIds[0] = 7;  // the start and end images are not the list's business
+    app.textureIds[1] = 8;
+    load(listPath);
+
+    EXPECT_EQ(console.str(), kHeading + "data/a.ben\ndata/b.ben\nc.ben\n");
+    EXPECT_EQ(loaded, (std::vector<std::string>{"data/a.ben", "data/b.ben", "c.ben"}));
+    EXPECT_EQ(app.textureCount, 3);
+    const unsigned int expectedIds[] = {7, 8, 100, 101, 102, 0};
+    for (int i = 0; i < 6; ++i)
+        EXPECT_EQ(app.textureIds[i], expectedIds[i]) << "entry " << i;
+    EXPECT_EQ(app.textureLabels[0], "Textura_0");
+    EXPECT_EQ(app.textureLabels[1], "Textura_1");
+    EXPECT_EQ(app.textureLabels[2], "Textura_2");
+    EXPECT_EQ(app.textureLabels[3], "unset");
+}
+
+TEST_F(TextureListTest, AnyWhiteSpaceSeparatesAndEndsNames) {
+    const char* lists[] = {
+        "one.ben\ntwo.ben\n",
+        "one.ben\ntwo.ben",
+        "  one.ben \t two.ben  ",
+        "\n\none.ben\r\n\ttwo.ben\n\n\n",
+    };
+    for (const char* text : lists) {
+        SCOPED_TRACE(testing::PrintToString(std::string(text)));
+        console.str("");
+        loaded.clear();
+        app.textureCount = 0;
+        writeList(text);
+        load(listPath);
+        EXPECT_EQ(loaded, (std::vector<std::string>{"one.ben", "two.ben"}));
+        EXPECT_EQ(console.str(), kHeading + "one.ben\ntwo.ben\n");
+        EXPECT_EQ(app.textureCount, 2);
+    }
+}
+
+TEST_F(TextureListTest, EmptyListPrintsTheHeadingOnly) {
+    for (const char* text : {"", "\n", "  \n\t \n"}) {
+        SCOPED_TRACE(testing::PrintToString(std::string(text)));
+        console.str("");
+        writeList(text);
+        load(listPath);
+        EXPECT_EQ(console.str(), kHeading);
+        EXPECT_TRUE(loaded.empty());
+        EXPECT_EQ(app.textureCount, 0);
+        EXPECT_EQ(app.textureIds[2], 0u);
+    }
+}
+
+TEST_F(TextureListTest, MissingListPrintsNothing) {
+    load((fs::path(testing::TempDir()) / "no-such-list.cfg").string());
+    EXPECT_EQ(console.str(), "");
+    EXPECT_TRUE(loaded.empty());
+    EXPECT_EQ(app.textureCount, 0);
+}
+
+TEST_F(TextureListTest, OnlyTwentyEightNamesFitTheTable) {
+    std::string text;
+    std::string expectedOutput = kHeading;
+    for (int k = 0; k < 31; ++k) {
+        const std::string name = "t" + std::to_string(k) + ".ben";
+        text += name + "\n";
+        if (k < 28) expectedOutput += name + "\n";
+    }
+    writeList(text);
+    load(listPath);
+
+    EXPECT_EQ(console.str(), expectedOutput);
+    ASSERT_EQ(loaded.size(), 28u);
+    EXPECT_EQ(loaded.back(), "t27.ben");
+    EXPECT_EQ(app.textureCount, 28);
+    EXPECT_EQ(app.textureIds[29], 127u);
+    EXPECT_EQ(app.textureLabels[27], "Textura_27");
+    EXPECT_EQ(app.textureLabels[28], "unset");
+}
+
+}  // namespace
