@@ -35,6 +35,6 @@ xdotool key Escape
 sleep 0.5
 xs_screenshot "$out/3-end-image.png"
 xdotool key a
-status=$(xs_wait_for_exit 20)
-echo "PIXELFORGE ended with status $status. Console transcript: run-output/console.txt"
+xs_wait_for_exit 20
+echo "PIXELFORGE ended with status ${XS_EXIT_STATUS:-unknown}. Console transcript: run-output/console.txt"
 echo "Screenshots: run-output/1-start-image.png, 2-scene.png, 3-end-image.png"

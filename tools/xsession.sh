@@ -69,20 +69,21 @@ xs_wait_for_window() {
     return 1
 }
 
-# xs_wait_for_exit SECONDS: waits for the program to end and prints its exit status.
+# xs_wait_for_exit SECONDS: waits for the program to end and sets XS_EXIT_STATUS (empty when
+# it is still running). Not for a command substitution: only this shell can wait for it.
+XS_EXIT_STATUS=""
 xs_wait_for_exit() {
     local seconds=$1 i
+    XS_EXIT_STATUS=""
     for ((i = 0; i < seconds * 10; i++)); do
         if ! kill -0 "$XS_APP_PID" 2>/dev/null; then
-            local status=0
-            wait "$XS_APP_PID" || status=$?
+            XS_EXIT_STATUS=0
+            wait "$XS_APP_PID" || XS_EXIT_STATUS=$?
             XS_APP_PID=""
-            echo "$status"
             return 0
         fi
         sleep 0.1
     done
-    echo "still running"
     return 1
 }
 

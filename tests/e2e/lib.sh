@@ -18,7 +18,7 @@ e2e_begin() {
 
 # Screenshots and transcripts of a failed run are kept for a look afterwards.
 e2e_keep_artifacts() {
-    [ "$E2E_FAILURES" -eq 0 ] && return
+    [ "$E2E_FAILURES" -eq 0 ] && [ -z "${E2E_KEEP:-}" ] && return
     local keep="$E2E_ROOT/build/e2e-artifacts/$(basename "$0" .sh)"
     mkdir -p "$keep" && cp -r "$E2E_WORK"/. "$keep"/ 2>/dev/null
     echo "artifacts kept in $keep"

@@ -35,7 +35,8 @@ check_eq "N returns to the scene" 12000 "$(xs_count_color "$E2E_WORK/back.png" 1
 xdotool key Escape
 sleep 0.3
 xdotool key a
-check_eq "A ends the program with status 0" 0 "$(xs_wait_for_exit 20)"
+xs_wait_for_exit 20
+check_eq "A ends the program with status 0" 0 "$XS_EXIT_STATUS"
 
 expected_startup >"$E2E_WORK/expected-start.txt"
 lines=$(wc -l <"$E2E_WORK/expected-start.txt")
