@@ -1,0 +1,66 @@
+#pragma once
+
+#include <cstddef>
+#include <ostream>
+#include <vector>
+
+#include "PixelSupport.h"
+#include "raster2d/CurveAlgorithms.h"
+
+// One lineBresenham call of the curve's line drawer, by its first and last pixel.
+struct Chord {
+    Pixel from;
+    Pixel to;
+    bool operator==(const Chord& o) const { return from == o.from && to == o.to; }
+};
+using Chords = std::vector<Chord>;
+
+inline std::ostream& operator<<(std::ostream& out, const Chord& c) {
+    return out << "(" << c.from.first << "," << c.from.second << ")-(" << c.to.first << ","
+               << c.to.second << ")";
+}
+
+// Every line drawer call sets the target colour before its first pixel, so the colour changes
+// split the recording into chords. A timed curve operation sets the colour once itself first:
+// skip that one (skip = 0 for the untimed polygon).
+inline Chords chordsOf(const RecordingTarget& target, std::size_t skip = 1) {
+    Chords out;
+    const Pixels pixels = pixelsOf(target);
+    for (std::size_t c = skip; c < target.colors.size(); ++c) {
+        const std::size_t first = target.colors[c].atPlot;
+        const std::size_t end =
+            c + 1 < target.colors.size() ? target.colors[c + 1].atPlot : pixels.size();
+        if (first < end) out.push_back({pixels[first], pixels[end - 1]});
+    }
+    return out;
+}
+
+// Chords joining consecutive pixels of a polyline, each preceded by nothing.
+inline Chords chordsThrough(const Pixels& corners) {
+    Chords out;
+    for (std::size_t i = 1; i < corners.size(); ++i) {
+        out.push_back({corners[i - 1], corners[i]});
+    }
+    return out;
+}
+
+// The chords of a sampled segment: a one-pixel chord at the first sample, then the polyline.
+inline Chords segmentChords(const Pixels& samples) {
+    Chords out{{samples.front(), samples.front()}};
+    for (const Chord& c : chordsThrough(samples)) {
+        out.push_back(c);
+    }
+    return out;
+}
+
+inline Point3 pt(float x, float y) {
+    return {x, y, 0.0f};
+}
+
+// A curve object recording into its own target, with the program's colour.
+struct CurveRig {
+    explicit CurveRig(int32_t samples = 101) : curves(target, {1.0f, 1.0f, 0.0f}, samples) {}
+    Chords chords() const { return chordsOf(target); }
+    RecordingTarget target;
+    CurveAlgorithms curves;
+};
