@@ -7,6 +7,7 @@
 
 #include "app/SceneObject.h"
 #include "app/WindowSystem.h"
+#include "raster2d/CurveAlgorithms.h"
 #include "raster2d/LineAlgorithms.h"
 
 // What the application needs from the outside world: the console, the window system and
@@ -79,6 +80,7 @@ class Application {
     ObjectList surfaces3D;
     ObjectCursor current;
     std::unique_ptr<LineAlgorithms> lineAlgo;
+    std::unique_ptr<CurveAlgorithms> curveAlgo;
     char fileName[300] = "export";
     char typeText[300] = "";
     int textureCount = 0;

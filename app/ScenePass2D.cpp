@@ -1,7 +1,6 @@
 #include "app/ScenePass2D.h"
 
 #include "app/Application.h"
-#include "app/ObjectKind.h"
 #include "app/SpeedListing.h"
 
 namespace {
@@ -10,44 +9,7 @@ using Aid = PassEntry2D::Aid;
 
 int truncated(float v) { return static_cast<int>(v); }
 
-// Counts beyond the stored points are never trusted: an object read from a damaged file
-// must not make the pass read outside its arrays.
-std::size_t placedPoints(const SceneObject& o) {
-    const auto count = o.pointCount < 0 ? 0u : static_cast<std::size_t>(o.pointCount);
-    return count < o.points.size() ? count : o.points.size();
-}
-
-bool hasTwo(const SceneObject& o) { return placedPoints(o) == 2; }
-
-const Point3& point(const SceneObject& o, std::size_t i) { return o.points[i]; }
-
-RasterAlgorithm& lines(Application& app) { return *app.lineAlgo; }
-
-template <double (LineAlgorithms::*line)(int, int, int, int)>
-double drawLine(Application& app, const SceneObject& o) {
-    const Point3& p0 = point(o, 0);
-    const Point3& p1 = point(o, 1);
-    return (app.lineAlgo.get()->*line)(truncated(p0.x), truncated(p0.y), truncated(p1.x),
-                                       truncated(p1.y));
-}
-
-const PassEntry2D kPassTable[] = {
-    {kLineBresenham, "Usecka Bresenham algoritmus : ", Aid::None, hasTwo, hasTwo, lines,
-     drawLine<&LineAlgorithms::lineBresenham>},
-    {kLineDDA, "Usecka DDA algoritmus       : ", Aid::None, hasTwo, hasTwo, lines,
-     drawLine<&LineAlgorithms::lineDDA>},
-    {kLineTwoStep, "Usecka Two Step algoritmus  : ", Aid::None, hasTwo, hasTwo, lines,
-     drawLine<&LineAlgorithms::lineTwoStep>},
-};
-
 }  // namespace
-
-const PassEntry2D* findPassEntry2D(int32_t kind) {
-    for (const PassEntry2D& entry : kPassTable) {
-        if (entry.kind == kind) return &entry;
-    }
-    return nullptr;
-}
 
 void Application::markInactive(const Point3& p, float h) {
     const int left = truncated(p.x - h);
@@ -110,7 +72,10 @@ void Application::drawAid(const SceneObject& object) {
     };
     switch (entry->aid) {
         case Aid::None:
-        case Aid::Polygon:  // drawn by the curve family, which brings its own polygon drawer
+            break;
+        case Aid::Polygon:
+            curveAlgo->drawPolygon(object.points.data(), static_cast<int>(count), polygonColor.r,
+                                   polygonColor.g, polygonColor.b);
             break;
         case Aid::TangentLines:
             lineAlgo->setColor(polygonColor.r, polygonColor.g, polygonColor.b);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 
 #include "app/SceneObject.h"
@@ -23,3 +24,10 @@ struct PassEntry2D {
 
 // nullptr for the kinds the pass skips.
 const PassEntry2D* findPassEntry2D(int32_t kind);
+
+// Counts beyond the stored points are never trusted: an object read from a damaged file
+// must not make the pass read outside its arrays.
+inline std::size_t placedPoints(const SceneObject& o) {
+    const auto count = o.pointCount < 0 ? 0u : static_cast<std::size_t>(o.pointCount);
+    return count < o.points.size() ? count : o.points.size();
+}

@@ -112,7 +112,8 @@ TEST(ScenePass2D, IncompleteObjectsPrintOnlyTheirPrefix) {
 TEST(ScenePass2D, UnknownKindsAndKindFourAreSkippedSilently) {
     AppFixture f;
     f.add(kLineLine2Step, {{0, 0, 0}, {5, 5, 0}}, false);
-    f.add(999, {{0, 0, 0}, {5, 5, 0}}, true);
+    f.add(40, {{0, 0, 0}, {5, 5, 0}}, false);
+    f.add(7, {{0, 0, 0}, {5, 5, 0}}, true);
     f.app.activePoint = -1;  // the highlight belongs to any active object; not wanted here
     f.takeConsole();
     f.app.drawScene2D();
