@@ -1,0 +1,61 @@
+#include <benchmark/benchmark.h>
+
+#include "raster2d/LineAlgorithms.h"
+#include "raster2d/RasterTarget.h"
+
+namespace {
+
+using LineOp = double (LineAlgorithms::*)(int, int, int, int);
+
+// The end point of a line from the origin whose major extent is `length` pixels.
+struct Slope {
+    const char* name;
+    int majorX;  // 1 when x is the major axis
+    int minorTenths;
+};
+
+const Slope kSlopes[] = {
+    {"horizontal", 1, 0},
+    {"shallow 3:10", 1, 3},
+    {"diagonal", 1, 10},
+    {"steep 10:3", 0, 3},
+};
+
+// Draws the same line every iteration into a counting target; reports plotted points.
+void runLine(benchmark::State& state, LineOp op) {
+    const int length = static_cast<int>(state.range(0));
+    const Slope& slope = kSlopes[state.range(1)];
+    const int minor = length * slope.minorTenths / 10;
+    const int x2 = slope.majorX ? length : minor;
+    const int y2 = slope.majorX ? minor : length;
+    CountingTarget target;
+    LineAlgorithms lines(target, {1.0f, 1.0f, 1.0f});
+    for (auto _ : state) {
+        benchmark::DoNotOptimize((lines.*op)(0, 0, x2, y2));
+    }
+    benchmark::DoNotOptimize(target.checksum);
+    state.SetLabel(slope.name);
+    state.SetItemsProcessed(static_cast<int64_t>(target.count));
+    state.counters["points"] =
+        static_cast<double>(target.count) / static_cast<double>(state.iterations());
+}
+
+void BM_LineBresenham(benchmark::State& state) {
+    runLine(state, &LineAlgorithms::lineBresenham);
+}
+void BM_LineDDA(benchmark::State& state) {
+    runLine(state, &LineAlgorithms::lineDDA);
+}
+void BM_LineTwoStep(benchmark::State& state) {
+    runLine(state, &LineAlgorithms::lineTwoStep);
+}
+
+void lineCases(benchmark::internal::Benchmark* bench) {
+    bench->ArgNames({"length", "slope"})->ArgsProduct({{10, 400}, {0, 1, 2, 3}});
+}
+
+}  // namespace
+
+BENCHMARK(BM_LineBresenham)->Apply(lineCases);
+BENCHMARK(BM_LineDDA)->Apply(lineCases);
+BENCHMARK(BM_LineTwoStep)->Apply(lineCases);
