@@ -29,6 +29,8 @@ Application::Application(const char* sceneFile, bool startIn3D, int grid, Rgb ob
     printBanner();
     if (sceneFile != nullptr) loadCommandLineFile(sceneFile);
     lineAlgo = std::make_unique<LineAlgorithms>(raster, Rgb{1.0f, 1.0f, 0.0f});
+    circleAlgo = std::make_unique<CircleAlgorithms>(raster, Rgb{0.0f, 1.0f, 0.0f});
+    ellipseAlgo = std::make_unique<EllipseAlgorithms>(raster, Rgb{1.0f, 1.0f, 1.0f});
     curveAlgo = std::make_unique<CurveAlgorithms>(raster, Rgb{1.0f, 1.0f, 0.0f}, segments + 1);
     mirrorActivePoints();
     fillLogoGrid();

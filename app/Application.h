@@ -7,7 +7,9 @@
 
 #include "app/SceneObject.h"
 #include "app/WindowSystem.h"
+#include "raster2d/CircleAlgorithms.h"
 #include "raster2d/CurveAlgorithms.h"
+#include "raster2d/EllipseAlgorithms.h"
 #include "raster2d/LineAlgorithms.h"
 
 // What the application needs from the outside world: the console, the window system and
@@ -80,6 +82,8 @@ class Application {
     ObjectList surfaces3D;
     ObjectCursor current;
     std::unique_ptr<LineAlgorithms> lineAlgo;
+    std::unique_ptr<CircleAlgorithms> circleAlgo;
+    std::unique_ptr<EllipseAlgorithms> ellipseAlgo;
     std::unique_ptr<CurveAlgorithms> curveAlgo;
     char fileName[300] = "export";
     char typeText[300] = "";

@@ -13,6 +13,7 @@ const Point3& point(const SceneObject& o, std::size_t i) { return o.points[i]; }
 
 // When an object counts as complete, and when the active one gets its arrow.
 bool hasTwo(const SceneObject& o) { return placedPoints(o) == 2; }
+bool hasThree(const SceneObject& o) { return placedPoints(o) == 3; }
 bool hasFour(const SceneObject& o) { return placedPoints(o) == 4; }
 bool twoOrMore(const SceneObject& o) { return placedPoints(o) >= 2; }
 bool fourOrMore(const SceneObject& o) { return placedPoints(o) >= 4; }
@@ -27,6 +28,8 @@ bool nurbsComplete(const SceneObject& o) {
 }
 
 RasterAlgorithm& lines(Application& app) { return *app.lineAlgo; }
+RasterAlgorithm& circles(Application& app) { return *app.circleAlgo; }
+RasterAlgorithm& ellipses(Application& app) { return *app.ellipseAlgo; }
 RasterAlgorithm& curves(Application& app) { return *app.curveAlgo; }
 
 template <double (LineAlgorithms::*line)(int, int, int, int)>
@@ -35,6 +38,25 @@ double drawLine(Application& app, const SceneObject& o) {
     const Point3& p1 = point(o, 1);
     return (app.lineAlgo.get()->*line)(truncated(p0.x), truncated(p0.y), truncated(p1.x),
                                        truncated(p1.y));
+}
+
+template <double (CircleAlgorithms::*circle)(int, int, int)>
+double drawCircle(Application& app, const SceneObject& o) {
+    const Point3& centre = point(o, 0);
+    return (app.circleAlgo.get()->*circle)(truncated(centre.x), truncated(centre.y), o.sizeA);
+}
+
+template <double (EllipseAlgorithms::*ellipse)(int, int, int, int)>
+double drawEllipse(Application& app, const SceneObject& o) {
+    const Point3& centre = point(o, 0);
+    return (app.ellipseAlgo.get()->*ellipse)(truncated(centre.x), truncated(centre.y), o.sizeA,
+                                             o.sizeB);
+}
+
+double drawGeneralEllipse(Application& app, const SceneObject& o) {
+    const Point3& centre = point(o, 0);
+    return app.ellipseAlgo->ellipseGeneral(truncated(centre.x), truncated(centre.y), o.sizeA,
+                                           o.sizeB, o.angle);
 }
 
 using CubicOp = double (CurveAlgorithms::*)(const Point3&, const Point3&, const Point3&,
@@ -71,6 +93,18 @@ const PassEntry2D kPassTable[] = {
      drawLine<&LineAlgorithms::lineDDA>},
     {kLineTwoStep, "Usecka Two Step algoritmus  : ", Aid::None, hasTwo, hasTwo, lines,
      drawLine<&LineAlgorithms::lineTwoStep>},
+    {kCircleBresenham, "Kruznice Bresenham algorit. : ", Aid::None, hasTwo, hasTwo, circles,
+     drawCircle<&CircleAlgorithms::circleBresenham>},
+    {kCircleRotation, "Kruznice Rotace usecek      : ", Aid::None, hasTwo, hasTwo, circles,
+     drawCircle<&CircleAlgorithms::circleRotation>},
+    {kCircleParametric, "Kruznice Parametricky tvar  : ", Aid::None, hasTwo, hasTwo, circles,
+     drawCircle<&CircleAlgorithms::circleParametric>},
+    {kEllipseBresenham, "Elipsa Bresenham algoritmus : ", Aid::None, hasTwo, hasTwo, ellipses,
+     drawEllipse<&EllipseAlgorithms::ellipseBresenham>},
+    {kEllipseParametric, "Elipsa Parametricky tvar    : ", Aid::None, hasTwo, hasTwo, ellipses,
+     drawEllipse<&EllipseAlgorithms::ellipseParametric>},
+    {kEllipseGeneral, "Elipsa Obecna               : ", Aid::None, hasThree, hasThree, ellipses,
+     drawGeneralEllipse},
     {kBezierCubicIterative, "Bezierova kubika iterativne : ", Aid::Polygon, hasFour, hasFour,
      curves, drawCubic<&CurveAlgorithms::bezierCubicIterative>},
     {kBezierCubicRecursive, "Bezierova kubika rekursivne : ", Aid::Polygon, hasFour, hasFour,

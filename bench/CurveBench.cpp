@@ -9,9 +9,7 @@
 // (sampleCount = segments + 1); "pixels" is the number of plots per drawing.
 namespace {
 
-Point3 at(float x, float y) {
-    return {x, y, 0.0f};
-}
+Point3 at(float x, float y) { return {x, y, 0.0f}; }
 
 const Point3 kArch[4] = {at(20, 20), at(200, 560), at(600, 560), at(780, 20)};
 
@@ -57,15 +55,9 @@ void BM_BezierCubicIterative(benchmark::State& s) {
 void BM_BezierCubicRecursive(benchmark::State& s) {
     cubicSegment(s, &CurveAlgorithms::bezierCubicRecursive);
 }
-void BM_FergusonCubic(benchmark::State& s) {
-    cubicSegment(s, &CurveAlgorithms::fergusonCubic);
-}
-void BM_CoonsCubic(benchmark::State& s) {
-    cubicSegment(s, &CurveAlgorithms::coonsCubic);
-}
-void BM_CatmullRomCubic(benchmark::State& s) {
-    cubicSegment(s, &CurveAlgorithms::catmullRomCubic);
-}
+void BM_FergusonCubic(benchmark::State& s) { cubicSegment(s, &CurveAlgorithms::fergusonCubic); }
+void BM_CoonsCubic(benchmark::State& s) { cubicSegment(s, &CurveAlgorithms::coonsCubic); }
+void BM_CatmullRomCubic(benchmark::State& s) { cubicSegment(s, &CurveAlgorithms::catmullRomCubic); }
 
 // Second argument: the number of control points.
 void BM_BezierCurve(benchmark::State& state) {
@@ -91,15 +83,9 @@ void chain(benchmark::State& state, ChainOp op) {
     runCurve(state, [&](CurveAlgorithms& c) { return (c.*op)(points.data(), 50); });
 }
 
-void BM_CoonsCurve(benchmark::State& s) {
-    chain(s, &CurveAlgorithms::coonsCurve);
-}
-void BM_FergusonCurve(benchmark::State& s) {
-    chain(s, &CurveAlgorithms::fergusonCurve);
-}
-void BM_CatmullRomCurve(benchmark::State& s) {
-    chain(s, &CurveAlgorithms::catmullRomCurve);
-}
+void BM_CoonsCurve(benchmark::State& s) { chain(s, &CurveAlgorithms::coonsCurve); }
+void BM_FergusonCurve(benchmark::State& s) { chain(s, &CurveAlgorithms::fergusonCurve); }
+void BM_CatmullRomCurve(benchmark::State& s) { chain(s, &CurveAlgorithms::catmullRomCurve); }
 
 // Second argument: the order.
 void BM_BSplineCurve(benchmark::State& state) {

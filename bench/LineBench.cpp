@@ -40,15 +40,9 @@ void runLine(benchmark::State& state, LineOp op) {
         static_cast<double>(target.count) / static_cast<double>(state.iterations());
 }
 
-void BM_LineBresenham(benchmark::State& state) {
-    runLine(state, &LineAlgorithms::lineBresenham);
-}
-void BM_LineDDA(benchmark::State& state) {
-    runLine(state, &LineAlgorithms::lineDDA);
-}
-void BM_LineTwoStep(benchmark::State& state) {
-    runLine(state, &LineAlgorithms::lineTwoStep);
-}
+void BM_LineBresenham(benchmark::State& state) { runLine(state, &LineAlgorithms::lineBresenham); }
+void BM_LineDDA(benchmark::State& state) { runLine(state, &LineAlgorithms::lineDDA); }
+void BM_LineTwoStep(benchmark::State& state) { runLine(state, &LineAlgorithms::lineTwoStep); }
 
 void lineCases(benchmark::internal::Benchmark* bench) {
     bench->ArgNames({"length", "slope"})->ArgsProduct({{10, 400}, {0, 1, 2, 3}});

@@ -14,13 +14,9 @@ Point3 combine(float c0, const Point3& a, float c1, const Point3& b, float c2, c
             c0 * a.z + c1 * b.z + c2 * c.z + c3 * d.z};
 }
 
-Point3 scaled(const Point3& p, float factor) {
-    return {p.x * factor, p.y * factor, p.z * factor};
-}
+Point3 scaled(const Point3& p, float factor) { return {p.x * factor, p.y * factor, p.z * factor}; }
 
-Point3 difference(const Point3& a, const Point3& b) {
-    return {a.x - b.x, a.y - b.y, a.z - b.z};
-}
+Point3 difference(const Point3& a, const Point3& b) { return {a.x - b.x, a.y - b.y, a.z - b.z}; }
 
 Point3 midpoint(const Point3& a, const Point3& b) {
     return {(a.x + b.x) / 2.0f, (a.y + b.y) / 2.0f, (a.z + b.z) / 2.0f};

@@ -22,9 +22,7 @@ inline Point3 noPoint() {
     return {nan, nan, nan};
 }
 
-inline bool hasPoint(const Point3& p) {
-    return std::isfinite(p.x) && std::isfinite(p.y);
-}
+inline bool hasPoint(const Point3& p) { return std::isfinite(p.x) && std::isfinite(p.y); }
 
 // Cubic segments on four control points, evaluated in single precision.
 Point3 bezierCubicPoint(const Point3& p0, const Point3& p1, const Point3& p2, const Point3& p3,

@@ -245,9 +245,7 @@ Bytes fileBytes(const fs::path& path) {
     return Bytes(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
 
-bool isPowerOfTwo(int v) {
-    return v > 0 && (v & (v - 1)) == 0;
-}
+bool isPowerOfTwo(int v) { return v > 0 && (v & (v - 1)) == 0; }
 
 TEST(CommittedAssets, StartAndEndImagesRead) {
     const fs::path root = repoRoot();

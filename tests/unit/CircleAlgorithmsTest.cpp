@@ -23,9 +23,7 @@ Pixels bresenham(int xc, int yc, int r) {
     return pixelsOf(drawCircle(&CircleAlgorithms::circleBresenham, xc, yc, r));
 }
 
-std::set<Pixel> setOf(const Pixels& pixels) {
-    return {pixels.begin(), pixels.end()};
-}
+std::set<Pixel> setOf(const Pixels& pixels) { return {pixels.begin(), pixels.end()}; }
 
 // (x, y) with every sign combination and its mirror (y, x).
 std::set<Pixel> mirrored(std::initializer_list<Pixel> octant) {

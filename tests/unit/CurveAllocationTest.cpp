@@ -20,18 +20,12 @@ std::atomic<long> heapAllocations{0};
     if (void* p = std::malloc(size == 0 ? 1 : size)) return p;
     throw std::bad_alloc();
 }
-[[gnu::noinline]] void operator delete(void* p) noexcept {
-    std::free(p);
-}
-[[gnu::noinline]] void operator delete(void* p, std::size_t) noexcept {
-    std::free(p);
-}
+[[gnu::noinline]] void operator delete(void* p) noexcept { std::free(p); }
+[[gnu::noinline]] void operator delete(void* p, std::size_t) noexcept { std::free(p); }
 
 namespace {
 
-Point3 at(float x, float y) {
-    return {x, y, 0.0f};
-}
+Point3 at(float x, float y) { return {x, y, 0.0f}; }
 
 const Point3 kP[4] = {at(0, 0), at(10, 40), at(50, 40), at(60, 0)};
 

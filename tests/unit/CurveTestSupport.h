@@ -53,9 +53,7 @@ inline Chords segmentChords(const Pixels& samples) {
     return out;
 }
 
-inline Point3 pt(float x, float y) {
-    return {x, y, 0.0f};
-}
+inline Point3 pt(float x, float y) { return {x, y, 0.0f}; }
 
 // A curve object recording into its own target, with the program's colour.
 struct CurveRig {

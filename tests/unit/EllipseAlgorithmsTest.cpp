@@ -18,9 +18,7 @@ RecordingTarget bresenhamTarget(int xc, int yc, int a, int b) {
     return target;
 }
 
-Pixels bresenham(int xc, int yc, int a, int b) {
-    return pixelsOf(bresenhamTarget(xc, yc, a, b));
-}
+Pixels bresenham(int xc, int yc, int a, int b) { return pixelsOf(bresenhamTarget(xc, yc, a, b)); }
 
 std::vector<PlottedPoint> parametric(int xc, int yc, int a, int b) {
     RecordingTarget target;
@@ -36,9 +34,7 @@ std::vector<PlottedPoint> general(int xc, int yc, int a, int b, int angle) {
     return target.points;
 }
 
-std::set<Pixel> setOf(const Pixels& pixels) {
-    return {pixels.begin(), pixels.end()};
-}
+std::set<Pixel> setOf(const Pixels& pixels) { return {pixels.begin(), pixels.end()}; }
 
 // (x, y) with every sign combination.
 std::set<Pixel> mirrored(std::initializer_list<Pixel> quadrant) {

@@ -1,8 +1,11 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <regex>
+#include <set>
 
 #include "AppFixture.h"
+#include "PixelSupport.h"
 #include "app/ScenePass2D.h"
 
 namespace {
@@ -21,14 +24,21 @@ bool isRow(const std::string& console, const std::string& prefix, const std::str
     return std::regex_match(console, row);
 }
 
-// Every curve kind, active and complete, prints its row after the arrow.
-TEST(ScenePassCurves, EachCompleteKindPrintsItsRow) {
+// Every kind, active and complete, prints its row after the arrow.
+TEST(ScenePassKinds, EachCompleteKindPrintsItsRow) {
     struct Case {
         int32_t kind;
         std::vector<Point3> points;
         const char* label;
     };
+    const std::vector<Point3> handles = {{100, 100, 0}, {150, 130, 0}, {130, 120, 0}};
     const Case cases[] = {
+        {kCircleBresenham, {handles[0], handles[1]}, "Kruznice Bresenham algorit. : "},
+        {kCircleRotation, {handles[0], handles[1]}, "Kruznice Rotace usecek      : "},
+        {kCircleParametric, {handles[0], handles[1]}, "Kruznice Parametricky tvar  : "},
+        {kEllipseBresenham, {handles[0], handles[1]}, "Elipsa Bresenham algoritmus : "},
+        {kEllipseParametric, {handles[0], handles[1]}, "Elipsa Parametricky tvar    : "},
+        {kEllipseGeneral, handles, "Elipsa Obecna               : "},
         {kBezierCubicIterative, kFour, "Bezierova kubika iterativne : "},
         {kBezierCubicRecursive, kFour, "Bezierova kubika rekursivne : "},
         {kFergusonCubic, kFour, "Fergusonova kubika          : "},
@@ -41,7 +51,10 @@ TEST(ScenePassCurves, EachCompleteKindPrintsItsRow) {
     };
     for (const Case& c : cases) {
         AppFixture f;
-        f.add(c.kind, c.points);
+        SceneObject& o = f.add(c.kind, c.points);
+        o.sizeA = 50;
+        o.sizeB = 30;
+        o.angle = 30;
         f.takeConsole();
         f.app.drawScene2D();
         EXPECT_TRUE(isRow(f.takeConsole(), "-> ", c.label)) << c.kind;
@@ -49,7 +62,42 @@ TEST(ScenePassCurves, EachCompleteKindPrintsItsRow) {
     }
 }
 
-TEST(ScenePassCurves, RationalBSplineAndNurbsRowsCarryTheirData) {
+TEST(ScenePassKinds, CirclesAndEllipsesUseTheTruncatedCentreAndTheirSizes) {
+    AppFixture f;
+    SceneObject& circle = f.add(kCircleBresenham, {{100.7f, 50.9f, 0}, {105.7f, 50.9f, 0}});
+    circle.sizeA = 5;
+    f.app.showControlPoints = 0;
+    f.app.drawScene2D();
+    std::set<Pixel> expected;  // radius 5 about (100, 50)
+    for (const Pixel& p : {Pixel(0, 5), Pixel(1, 5), Pixel(2, 5), Pixel(3, 4)}) {
+        for (int sx : {-1, 1}) {
+            for (int sy : {-1, 1}) {
+                expected.insert({100 + sx * p.first, 50 + sy * p.second});
+                expected.insert({100 + sx * p.second, 50 + sy * p.first});
+            }
+        }
+    }
+    EXPECT_EQ(pixelSetOf(f.target), expected);
+    EXPECT_EQ(f.target.colors.front().r, 1.0f) << "drawn in the object colour";
+
+    AppFixture g;
+    SceneObject& ellipse = g.add(kEllipseGeneral, {{200, 150, 0}, {250, 250, 0}, {170, 170, 0}});
+    ellipse.sizeA = 50;
+    ellipse.sizeB = 10;
+    ellipse.angle = 90;  // the long axis stands upright
+    g.app.showControlPoints = 0;
+    g.app.drawScene2D();
+    float top = 0;
+    float right = 0;
+    for (const PlottedPoint& p : g.target.points) {
+        top = std::max(top, p.y - 150);
+        right = std::max(right, p.x - 200);
+    }
+    EXPECT_NEAR(top, 50.0f, 0.01f);
+    EXPECT_NEAR(right, 10.0f, 0.01f);
+}
+
+TEST(ScenePassKinds, RationalBSplineAndNurbsRowsCarryTheirData) {
     AppFixture f;
     SceneObject& rational = f.add(kRationalBezierCurve, kFour, false);
     rational.weights = {1, 10, 1, 1};
@@ -70,7 +118,7 @@ TEST(ScenePassCurves, RationalBSplineAndNurbsRowsCarryTheirData) {
     EXPECT_TRUE(std::regex_match(console, rows)) << console;
 }
 
-TEST(ScenePassCurves, PrefixWhenDiffersFromCompleteWhen) {
+TEST(ScenePassKinds, PrefixWhenDiffersFromCompleteWhen) {
     struct Case {
         int32_t kind;
         int points;
@@ -99,7 +147,7 @@ TEST(ScenePassCurves, PrefixWhenDiffersFromCompleteWhen) {
     }
 }
 
-TEST(ScenePassCurves, NurbsIsDrawnOnlyWithItsRequiredPoints) {
+TEST(ScenePassKinds, NurbsIsDrawnOnlyWithItsRequiredPoints) {
     AppFixture f;
     std::vector<Point3> circle = {{150, 100, 0}, {150, 150, 0}, {50, 150, 0}, {50, 100, 0},
                                   {50, 50, 0},   {150, 50, 0},  {150, 100, 0}};
@@ -123,7 +171,7 @@ TEST(ScenePassCurves, NurbsIsDrawnOnlyWithItsRequiredPoints) {
     EXPECT_TRUE(f.target.points.empty());
 }
 
-TEST(ScenePassCurves, ActiveCurveShowsItsPolygonInThePolygonColour) {
+TEST(ScenePassKinds, ActiveCurveShowsItsPolygonInThePolygonColour) {
     AppFixture f;
     f.add(kBezierCubicIterative, kFour);
     f.app.showControlPoints = 0;
@@ -148,7 +196,7 @@ TEST(ScenePassCurves, ActiveCurveShowsItsPolygonInThePolygonColour) {
     EXPECT_EQ(drawCalls(f.target)[0].b, 0.0f);
 }
 
-TEST(ScenePassCurves, FergusonFormsShowTangentsInsteadOfThePolygon) {
+TEST(ScenePassKinds, FergusonFormsShowTangentsInsteadOfThePolygon) {
     AppFixture f;
     f.add(kFergusonCubic, kFour);
     f.app.showControlPoints = 0;
@@ -172,7 +220,7 @@ TEST(ScenePassCurves, FergusonFormsShowTangentsInsteadOfThePolygon) {
     EXPECT_NE(calls[2].b, 1.0f) << "no third tangent";
 }
 
-TEST(ScenePassCurves, ShortWeightOrKnotArraysKeepTheObjectUndrawn) {
+TEST(ScenePassKinds, ShortWeightOrKnotArraysKeepTheObjectUndrawn) {
     AppFixture f;
     SceneObject& rational = f.add(kRationalBezierCurve, kFour);
     rational.weights = {1, 1};  // fewer weights than points
@@ -189,7 +237,7 @@ TEST(ScenePassCurves, ShortWeightOrKnotArraysKeepTheObjectUndrawn) {
     EXPECT_TRUE(f.target.points.empty());
 }
 
-TEST(ScenePassCurves, SegmentsSettingReachesTheCurveSampler) {
+TEST(ScenePassKinds, SegmentsSettingReachesTheCurveSampler) {
     AppFixture f;
     EXPECT_EQ(f.app.curveAlgo->sampleCount, f.app.segments + 1);
 }
