@@ -1,0 +1,73 @@
+// Feeds arbitrary bytes to the PVF reader. Besides the sanitizers' checks it asks two things
+// of every input: each object read is consistent (its arrays hold what its counts say, every
+// number finite), and writing what was read is stable: reading that text back and writing
+// it twice more (the order flips with each read) gives the same text.
+#include <cmath>
+#include <cstdint>
+#include <cstdlib>
+#include <string>
+#include <string_view>
+
+#include "app/ObjectKind.h"
+#include "io/PvfReader.h"
+#include "io/PvfWriter.h"
+
+namespace {
+
+const char* const kStamp = "Thu Jan  1 00:00:00 1970\n";
+
+void require(bool condition) {
+    if (!condition) std::abort();
+}
+
+bool finite(float v) { return std::isfinite(v); }
+
+void checkObject(const SceneObject& o, bool surface) {
+    require(o.pointCount >= 0);
+    const bool cubic = !surface && o.kind >= kBezierCubicIterative && o.kind <= kCatmullRomCubic;
+    if (cubic) {
+        require(o.points.size() == 4 && o.pointCount <= 4);
+    } else {
+        require(o.points.size() == static_cast<std::size_t>(o.pointCount));
+    }
+    if (!o.weights.empty()) require(o.weights.size() == o.points.size());
+    require(o.knots.size() == static_cast<std::size_t>(o.knotCount));
+    for (const Point3& p : o.points) require(finite(p.x) && finite(p.y) && finite(p.z));
+    for (float w : o.weights) require(finite(w));
+    for (float k : o.knots) require(finite(k));
+    for (float c : o.color) require(finite(c));
+}
+
+void checkLists(const ObjectList& objects2D, const ObjectList& surfaces3D) {
+    int active2D = 0;
+    for (const SceneObject& o : objects2D) {
+        checkObject(o, false);
+        active2D += o.active ? 1 : 0;
+    }
+    require(active2D <= 1);
+    for (const SceneObject& s : surfaces3D) checkObject(s, true);
+}
+
+std::string rewritten(const std::string& text) {
+    ObjectList objects2D;
+    ObjectList surfaces3D;
+    const PvfReadReport report = readPvfText(text, objects2D, surfaces3D);
+    require(report.blocksDropped == 0);
+    return pvfText(objects2D, surfaces3D, kStamp);
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
+    const std::string_view input(reinterpret_cast<const char*>(data), size);
+    ObjectList objects2D;
+    ObjectList surfaces3D;
+    const PvfReadReport report = readPvfText(input, objects2D, surfaces3D);
+    require(report.status == PvfReadReport::Status::Complete);
+    require(static_cast<std::size_t>(report.objectsAdded) == objects2D.size() + surfaces3D.size());
+    checkLists(objects2D, surfaces3D);
+
+    const std::string first = pvfText(objects2D, surfaces3D, kStamp);
+    require(rewritten(rewritten(first)) == first);
+    return 0;
+}
