@@ -33,9 +33,7 @@ bool Application::writeVectorFile(const char* name) {
     return writePvfFile(name, objects2D, surfaces3D, std::time(nullptr));
 }
 
-void Application::resetFileName() {
-    std::strcpy(fileName, "export");
-}
+void Application::resetFileName() { std::strcpy(fileName, "export"); }
 
 void Application::saveVectorFile() {
     const std::string name = pvfFileName(fieldText(fileName));
@@ -58,13 +56,9 @@ bool Application::saveBitmap(const char* name, bool tga) {
     return writeBytesFile(name, tga ? encodeTga(frame.pixels()) : encodeBmp(frame.pixels()));
 }
 
-bool Application::saveBmp(const char* name) {
-    return saveBitmap(name, false);
-}
+bool Application::saveBmp(const char* name) { return saveBitmap(name, false); }
 
-bool Application::saveTga(const char* name) {
-    return saveBitmap(name, true);
-}
+bool Application::saveTga(const char* name) { return saveBitmap(name, true); }
 
 void Application::exportBmp() {
     const std::string name = bmpFileName(fieldText(fileName));

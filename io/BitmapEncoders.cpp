@@ -30,9 +30,7 @@ void appendRow(std::vector<uint8_t>& out, const RgbPixels& p, int y) {
     }
 }
 
-uint32_t bmpRowSize(int width) {
-    return (static_cast<uint32_t>(width) * 3 + 3) & ~3u;
-}
+uint32_t bmpRowSize(int width) { return (static_cast<uint32_t>(width) * 3 + 3) & ~3u; }
 
 // A picture with a negative size, or pixels promised but not given, is written as 0 by 0.
 RgbPixels usable(RgbPixels p) {

@@ -8,13 +8,9 @@
 
 namespace {
 
-void integer(std::string& text, int v) {
-    text += std::to_string(v);
-}
+void integer(std::string& text, int v) { text += std::to_string(v); }
 
-void coordinate(std::string& text, float v) {
-    integer(text, truncatedCoordinate(v));
-}
+void coordinate(std::string& text, float v) { integer(text, truncatedCoordinate(v)); }
 
 // "%f" of a float passed through the C varargs promotion.
 void fixed(std::string& text, float v) {
@@ -73,15 +69,9 @@ void centred(std::string& text, const SceneObject& o, bool withB, bool withAngle
     text += "\n\n";
 }
 
-void circle(std::string& text, const SceneObject& o) {
-    centred(text, o, false, false);
-}
-void ellipse(std::string& text, const SceneObject& o) {
-    centred(text, o, true, false);
-}
-void generalEllipse(std::string& text, const SceneObject& o) {
-    centred(text, o, true, true);
-}
+void circle(std::string& text, const SceneObject& o) { centred(text, o, false, false); }
+void ellipse(std::string& text, const SceneObject& o) { centred(text, o, true, false); }
+void generalEllipse(std::string& text, const SceneObject& o) { centred(text, o, true, true); }
 
 void pointLines(std::string& text, const SceneObject& o, int n, bool weighted) {
     for (int i = 0; i < n; ++i) {

@@ -6,18 +6,14 @@
 namespace {
 
 // White space as isspace sees it in the "C" locale; the reader never changes the locale.
-bool isSpace(int c) {
-    return c == ' ' || (c >= '\t' && c <= '\r');
-}
+bool isSpace(int c) { return c == ' ' || (c >= '\t' && c <= '\r'); }
 
 bool isDigit(int c, bool hex) {
     if (c >= '0' && c <= '9') return true;
     return hex && ((c >= 'a' && c <= 'f') || (c >= 'A' && c <= 'F'));
 }
 
-char lower(int c) {
-    return static_cast<char>(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c);
-}
+char lower(int c) { return static_cast<char>(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c); }
 
 }  // namespace
 

@@ -23,9 +23,7 @@ void require(bool condition) {
     if (!condition) std::abort();
 }
 
-bool finite(float v) {
-    return std::isfinite(v);
-}
+bool finite(float v) { return std::isfinite(v); }
 
 void checkObject(const SceneObject& o, bool surface) {
     require(o.pointCount >= 0);

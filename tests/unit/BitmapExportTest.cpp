@@ -28,12 +28,8 @@ Bytes testPicture(int width, int height) {
 }
 
 // Readers written for these tests from the format tables, independent of the encoders.
-uint32_t le16(const Bytes& b, std::size_t at) {
-    return b.at(at) | (b.at(at + 1) << 8);
-}
-uint32_t le32(const Bytes& b, std::size_t at) {
-    return le16(b, at) | (le16(b, at + 2) << 16);
-}
+uint32_t le16(const Bytes& b, std::size_t at) { return b.at(at) | (b.at(at + 1) << 8); }
+uint32_t le32(const Bytes& b, std::size_t at) { return le16(b, at) | (le16(b, at + 2) << 16); }
 
 struct Decoded {
     int width = 0;
