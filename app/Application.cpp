@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <cstring>
+#include <iostream>
 #include <string>
 
 #include "app/ObjectKind.h"
@@ -25,7 +26,9 @@ Application::Application(const char* sceneFile, bool startIn3D, int grid, Rgb ob
       controlColor(controlRgb),
       out(services.console),
       window(services.window),
-      raster(services.raster) {
+      raster(services.raster),
+      err(services.errors != nullptr ? *services.errors : std::cerr),
+      frames(services.frames) {
     printBanner();
     if (sceneFile != nullptr) loadCommandLineFile(sceneFile);
     lineAlgo = std::make_unique<LineAlgorithms>(raster, Rgb{1.0f, 1.0f, 0.0f});
@@ -47,8 +50,11 @@ void Application::printBanner() {
 
 void Application::loadCommandLineFile(const char* name) {
     out << "SYSTEM: Vstoupil radkovy parametr " << name << std::endl;
-    // No vector file reader exists yet, so every named file is one that cannot be loaded.
-    out << "SYSTEM: Nepodarilo se nahrat vektorovy soubor " << name << std::endl;
+    if (readVectorFile(name)) {
+        out << "SYSTEM: Vektorovy soubor " << name << " byl uspesne nahran" << std::endl;
+    } else {
+        out << "SYSTEM: Nepodarilo se nahrat vektorovy soubor " << name << std::endl;
+    }
 }
 
 void Application::printSpeedHeading() {

@@ -5,6 +5,7 @@
 #include <ostream>
 #include <string>
 
+#include "app/FrameSource.h"
 #include "app/SceneObject.h"
 #include "app/WindowSystem.h"
 #include "raster2d/CircleAlgorithms.h"
@@ -18,6 +19,8 @@ struct AppServices {
     std::ostream& console;
     WindowSystem& window;
     RasterTarget& raster;
+    std::ostream* errors = nullptr;  // standard error when none is given
+    FrameSource* frames = nullptr;   // exports write an empty picture without one
 };
 
 constexpr int kMaxTextures = 30;
@@ -56,6 +59,16 @@ class Application {
     // and `current` then stands on it.
     bool findActive(ObjectList& list);
     void updateTypeLabel(bool for3D);
+
+    // Files: the PVF scene and the panel's save and export commands (99, 100, 101).
+    bool readVectorFile(const char* name);
+    bool writeVectorFile(const char* name);
+    void saveVectorFile();
+    bool saveBmp(const char* name);
+    bool saveTga(const char* name);
+    void exportBmp();
+    void exportTga();
+    void panelCommand(int id);
 
     void drawGrid(float r, float g, float b);
     CellSize viewportCells();
@@ -143,10 +156,14 @@ class Application {
     void drawStartImage();
     void drawEndImage();
     void exitApplication();
+    bool saveBitmap(const char* name, bool tga);
+    void resetFileName();
 
     std::ostream& out;
     WindowSystem& window;
     RasterTarget& raster;
+    std::ostream& err;
+    FrameSource* frames;
 };
 
 // The one instance, reached by every callback.

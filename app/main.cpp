@@ -4,6 +4,7 @@
 
 #include "app/Application.h"
 #include "app/CommandLine.h"
+#include "app/GlFrameCapture.h"
 #include "app/GlRasterTarget.h"
 #include "app/GlutWindowSystem.h"
 #include "surfaces/GlTextures.h"
@@ -42,7 +43,8 @@ int main(int argc, char** argv) {
 
     static GlutWindowSystem windowSystem;
     static GlRasterTarget rasterTarget;
-    const AppServices services{std::cout, windowSystem, rasterTarget};
+    static GlFrameCapture frameCapture(std::cout);
+    const AppServices services{std::cout, windowSystem, rasterTarget, &std::cerr, &frameCapture};
     static Application app(sceneFileArgument(argc, argv), false, 0, {1, 0, 0}, {1, 0, 1}, {0, 0, 1},
                            services);
     application = &app;

@@ -1,0 +1,200 @@
+#include "io/PvfBlocks.h"
+
+#include <cmath>
+
+#include "app/ObjectKind.h"
+
+namespace {
+
+constexpr int kSurfacePoints = 16;
+constexpr int kCubicPoints = 4;
+// The B-spline's end multiplicity, as the menu offers it.
+constexpr int kMinOrder = 1;
+constexpr int kMaxOrder = 5;
+// Every coordinate is truncated to an int somewhere in the program; a value outside that
+// range has no defined truncation.
+constexpr float kMaxMagnitude = 2147483648.0f;
+
+// Reads numbers until the first failure; after it, reads nothing more and returns zeros,
+// so a block's reader can run straight through and be judged once at its end.
+class NumberReader {
+  public:
+    explicit NumberReader(ScanfScanner& scanner) : in(scanner) {}
+
+    float real() {
+        float v = 0.0f;
+        ok = ok && in.readFloat(v) && std::isfinite(v) && std::fabs(v) < kMaxMagnitude;
+        return ok ? v : 0.0f;
+    }
+    int integer() {
+        int v = 0;
+        ok = ok && in.readInt(v);
+        return ok ? v : 0;
+    }
+    int count(int low, int high) {
+        const int v = integer();
+        ok = ok && v >= low && v <= high;
+        return ok ? v : 0;
+    }
+    Point3 point2D() {
+        Point3 p;
+        p.x = real();
+        p.y = real();
+        return p;
+    }
+    Point3 point3D() {
+        Point3 p = point2D();
+        p.z = real();
+        return p;
+    }
+
+    bool ok = true;
+
+  private:
+    ScanfScanner& in;
+};
+
+Point3 offset(const Point3& p, int dx, int dy) {
+    return {p.x + static_cast<float>(dx), p.y + static_cast<float>(dy), 0.0f};
+}
+
+void readPoints(NumberReader& in, SceneObject& o, int n, bool weighted) {
+    for (int i = 0; i < n && in.ok; ++i) {
+        o.points.push_back(in.point2D());
+        if (weighted) o.weights.push_back(in.real());
+    }
+}
+
+void readLine(NumberReader& in, SceneObject& o) {
+    o.pointCount = 2;
+    o.points.push_back(in.point2D());
+    o.points.push_back(in.point2D());
+}
+
+// The second point is the radius handle, to the right of the centre.
+void readCircle(NumberReader& in, SceneObject& o) {
+    const Point3 centre = in.point2D();
+    o.sizeA = in.integer();
+    o.pointCount = 2;
+    o.points = {centre, offset(centre, o.sizeA, 0)};
+}
+
+void readEllipse(NumberReader& in, SceneObject& o) {
+    const Point3 centre = in.point2D();
+    o.sizeA = in.integer();
+    o.sizeB = in.integer();
+    o.pointCount = 2;
+    o.points = {centre, offset(centre, o.sizeA, o.sizeB)};
+}
+
+// The angle handle stands 20 units above the centre whatever the angle.
+void readGeneralEllipse(NumberReader& in, SceneObject& o) {
+    readEllipse(in, o);
+    o.angle = in.integer();
+    o.pointCount = 3;
+    o.points.push_back(offset(o.points[0], o.angle, 20));
+}
+
+void readCubic(NumberReader& in, SceneObject& o) {
+    o.pointCount = in.count(0, kCubicPoints);
+    readPoints(in, o, kCubicPoints, false);
+}
+
+void readCurve(NumberReader& in, SceneObject& o, bool weighted) {
+    o.pointCount = in.count(0, kMaxPvfCount);
+    readPoints(in, o, o.pointCount, weighted);
+}
+
+void readBSpline(NumberReader& in, SceneObject& o) {
+    readCurve(in, o, false);
+    o.order = in.count(kMinOrder, kMaxOrder);
+}
+
+void readNurbs(NumberReader& in, SceneObject& o) {
+    readCurve(in, o, true);
+    o.requiredPoints = o.pointCount;
+    o.knotCount = in.count(0, kMaxPvfCount);
+    for (int i = 0; i < o.knotCount && in.ok; ++i)
+        o.knots.push_back(in.real());
+}
+
+void readColor(NumberReader& in, SceneObject& o) {
+    for (float& c : o.color)
+        c = in.real();
+}
+
+}  // namespace
+
+bool readBlock2D(int32_t kind, ScanfScanner& scanner, SceneObject& o) {
+    NumberReader in(scanner);
+    o = SceneObject{};
+    o.kind = kind;
+    o.active = true;
+    switch (kind) {
+        case kLineBresenham:
+        case kLineDDA:
+        case kLineTwoStep:
+        case kLineLine2Step:
+            readLine(in, o);
+            break;
+        case kCircleBresenham:
+        case kCircleRotation:
+        case kCircleParametric:
+            readCircle(in, o);
+            break;
+        case kEllipseBresenham:
+        case kEllipseParametric:
+            readEllipse(in, o);
+            break;
+        case kEllipseGeneral:
+            readGeneralEllipse(in, o);
+            break;
+        case kBezierCubicIterative:
+        case kBezierCubicRecursive:
+        case kFergusonCubic:
+        case kCoonsCubic:
+        case kCatmullRomCubic:
+            readCubic(in, o);
+            break;
+        case kRationalBezierCurve:
+            readCurve(in, o, true);
+            break;
+        case kBSplineCurve:
+            readBSpline(in, o);
+            break;
+        case kNurbsCircle:
+            readNurbs(in, o);
+            break;
+        case kBezierCurve:
+        case kCoonsCurve:
+        case kFergusonCurve:
+        case kCatmullRomCurve:
+            readCurve(in, o, false);
+            break;
+        default:
+            return false;
+    }
+    return in.ok;
+}
+
+// Only the rational patch ignores its count line and always takes 16 points; the others
+// must say 16, since a bicubic patch has no other size.
+bool readSurfaceBlock(int32_t kind, ScanfScanner& scanner, SceneObject& o) {
+    NumberReader in(scanner);
+    o = SceneObject{};
+    o.kind = kind;
+    o.active = true;
+    const bool rational = kind == kSurfaceRationalBezier;
+    if (rational) {
+        in.integer();
+    } else {
+        in.count(kSurfacePoints, kSurfacePoints);
+    }
+    o.pointCount = kSurfacePoints;
+    for (int i = 0; i < kSurfacePoints && in.ok; ++i) {
+        o.points.push_back(in.point3D());
+        if (rational) o.weights.push_back(in.real());
+    }
+    readColor(in, o);
+    return in.ok;
+}

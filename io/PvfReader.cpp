@@ -1,0 +1,89 @@
+#include "io/PvfReader.h"
+
+#include <cstdio>
+
+#include "io/PvfBlocks.h"
+#include "io/PvfKeywords.h"
+#include "io/ScanfScanner.h"
+
+namespace {
+
+void addObject2D(ObjectList& objects2D, SceneObject&& object) {
+    for (SceneObject& o : objects2D)
+        o.active = false;
+    objects2D.push_front(std::move(object));
+}
+
+void addSurface(ObjectList& surfaces3D, SceneObject&& surface) {
+    for (SceneObject& o : surfaces3D) {
+        if (o.active) {
+            o.active = false;
+            break;
+        }
+    }
+    surfaces3D.push_front(std::move(surface));
+}
+
+void readBlock(const PvfKeyword& keyword, ScanfScanner& in, ObjectList& objects2D,
+               ObjectList& surfaces3D, PvfReadReport& report) {
+    SceneObject object;
+    const bool ok = keyword.in3D ? readSurfaceBlock(keyword.kind, in, object)
+                                 : readBlock2D(keyword.kind, in, object);
+    if (!ok) {
+        ++report.blocksDropped;
+        return;
+    }
+    if (keyword.in3D) {
+        addSurface(surfaces3D, std::move(object));
+    } else {
+        addObject2D(objects2D, std::move(object));
+    }
+    ++report.objectsAdded;
+}
+
+}  // namespace
+
+// One character decides: ";" opens a comment to the line end, anything else is dropped and
+// the next word is read. So a keyword needs white space before it, and a keyword right after
+// a comment line loses its first letter.
+PvfReadReport readPvf(CharSource& source, ObjectList& objects2D, ObjectList& surfaces3D) {
+    ScanfScanner in(source);
+    PvfReadReport report;
+    std::string word;
+    while (!in.atEnd()) {
+        const int c = in.get();
+        if (c == ';') {
+            in.skipLine();
+        } else if (c != CharSource::kEnd) {
+            const ScanfScanner::Word w = in.readWord(word);
+            PvfKeyword keyword;
+            if (w == ScanfScanner::Word::Read && findPvfKeyword(word, keyword)) {
+                readBlock(keyword, in, objects2D, surfaces3D, report);
+            }
+        }
+        if (in.failed()) {
+            report.status = PvfReadReport::Status::ReadError;
+            report.errorText = in.failureText();
+            return report;
+        }
+    }
+    return report;
+}
+
+PvfReadReport readPvfText(std::string_view text, ObjectList& objects2D, ObjectList& surfaces3D) {
+    StringSource source(text);
+    return readPvf(source, objects2D, surfaces3D);
+}
+
+PvfReadReport readPvfFile(const char* path, ObjectList& objects2D, ObjectList& surfaces3D) {
+    std::FILE* file = std::fopen(path, "r");
+    if (file == nullptr) {
+        PvfReadReport report;
+        report.status = PvfReadReport::Status::CannotOpen;
+        return report;
+    }
+    FileSource source(file);
+    const PvfReadReport report = readPvf(source, objects2D, surfaces3D);
+    std::fclose(file);
+    return report;
+}
