@@ -11,13 +11,20 @@ build="${PIXELFORGE_FUZZ_BUILD:-$root/build-fuzz}"
 
 CC=clang CXX=clang++ cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo \
     -DPIXELFORGE_FUZZ=ON -DPIXELFORGE_GUI=OFF -DPIXELFORGE_BENCH=OFF >/dev/null
-cmake --build "$build" -j2 --target fuzz_vector_reader
+cmake --build "$build" -j2 --target fuzz_vector_reader >/dev/null
 
 corpus="$(mktemp -d)"
 trap 'rm -rf "$corpus"' EXIT
 cp "$root"/examples/*.pvf "$corpus"/
 
-# Findings go beside the build, not into the working directory.
-"$build/fuzz_vector_reader" -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 \
-    -print_final_stats=1 -artifact_prefix="$build/" "$corpus"
+# Findings go beside the build, not into the working directory; the fuzzer's progress lines go
+# to a log that is shown only when something was found.
+log="$build/fuzz.log"
+if ! "$build/fuzz_vector_reader" -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 \
+    -print_final_stats=1 -artifact_prefix="$build/" "$corpus" >"$log" 2>&1; then
+    tail -n 60 "$log"
+    echo "fuzz_vector_reader: FINDING, see $log and the crash file in $build/"
+    exit 1
+fi
+grep -E '^(Done|stat::number_of_executed_units|stat::new_units_added)' "$log" || true
 echo "fuzz_vector_reader: no finding in ${seconds} s"
