@@ -47,4 +47,5 @@ check_eq "the last line is the exit message" "SYSTEM: Aplikace uspesne skoncila"
 check "frames were listed after the heading" [ "$(wc -l <"$E2E_WORK/frames.txt")" -ge 10 ]
 check_eq "an empty scene lists only empty lines" "" "$(sort -u "$E2E_WORK/frames.txt")"
 check "standard error stays empty" [ ! -s "$out.err" ]
+cp "$E2E_WORK/start.png" "$E2E_ROOT/build/e2e-start.png" 2>/dev/null
 e2e_end

@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdio>
+#include <fstream>
 
 #include "AppFixture.h"
 #include "app/CommandLine.h"
@@ -43,6 +45,26 @@ TEST(Startup, MissingFileIsReportedAndTheSceneStaysEmpty) {
                   "SYSTEM: Nepodarilo se nahrat vektorovy soubor no/such/scene.pvf\n");
     EXPECT_TRUE(f.app.objects2D.empty());
     EXPECT_TRUE(f.app.surfaces3D.empty());
+}
+
+TEST(Startup, LoadedSceneIsReportedAndMirroredIntoTheActivePointFields) {
+    const std::string path = ::testing::TempDir() + "startup-scene.pvf";
+    {
+        std::ofstream file(path);
+        file << "\nSURFACE_BEZIER_BICUBIC\n16\n";
+        for (int i = 0; i < 16; ++i) file << (i == 0 ? "-7.9 3 12.6\n" : "1 1 1\n");
+        file << "1 0 0\n\nLINE_DDA\n10 20\n110 70\n\nLINE_BRESENHAM\n33.7 44.2\n1 1\n";
+    }
+    AppFixture f(path.c_str());
+    EXPECT_EQ(f.takeConsole(), kBanner + "SYSTEM: Vstoupil radkovy parametr " + path +
+                                   "\nSYSTEM: Vektorovy soubor " + path + " byl uspesne nahran\n");
+    ASSERT_EQ(f.app.objects2D.size(), 2u);
+    EXPECT_EQ(f.app.objects2D.front().kind, kLineBresenham);
+    // x and y from point 0 of the active 2D object, z from the active surface, truncated.
+    EXPECT_EQ(f.app.activeX, 33);
+    EXPECT_EQ(f.app.activeY, 44);
+    EXPECT_EQ(f.app.activeZ, 12);
+    std::remove(path.c_str());
 }
 
 TEST(Startup, SpeedHeadingIsFramedByEmptyLines) {
