@@ -26,6 +26,11 @@ bool Application::readVectorFile(const char* name) {
     if (report.status == PvfReadReport::Status::ReadError) {
         err << "SYSTEM: Chyba pri cteni souboru: " << report.errorText << std::endl;
     }
+    // The console keeps its fixed lines; what was left out is said on the error stream.
+    if (report.blocksDropped > 0) {
+        err << "SYSTEM: Ze souboru " << name
+            << " vynechano poskozenych bloku: " << report.blocksDropped << std::endl;
+    }
     return report.status == PvfReadReport::Status::Complete;
 }
 

@@ -11,9 +11,14 @@ constexpr int kCubicPoints = 4;
 // The B-spline's end multiplicity, as the menu offers it.
 constexpr int kMinOrder = 1;
 constexpr int kMaxOrder = 5;
-// Every coordinate is truncated to an int somewhere in the program; a value outside that
-// range has no defined truncation.
-constexpr float kMaxMagnitude = 2147483648.0f;
+// Coordinates and sizes beyond this are taken for a damaged file: every frame rasterizes the
+// whole scene again, and a line or circle millions of pixels long would stall the program.
+constexpr float kMaxMagnitude = 100000.0f;
+constexpr int kMaxSize = 100000;
+// Curves of kinds 25 to 30 hold at most 50 points; a NURBS at most as many knots as the
+// knot buffer of the panel holds.
+constexpr int kMaxCurvePointsRead = kMaxCurvePoints;
+constexpr int kMaxNurbsCount = 100;
 
 // Reads numbers until the first failure; after it, reads nothing more and returns zeros,
 // so a block's reader can run straight through and be judged once at its end.
@@ -23,7 +28,7 @@ class NumberReader {
 
     float real() {
         float v = 0.0f;
-        ok = ok && in.readFloat(v) && std::isfinite(v) && std::fabs(v) < kMaxMagnitude;
+        ok = ok && in.readFloat(v) && std::isfinite(v) && std::fabs(v) <= kMaxMagnitude;
         return ok ? v : 0.0f;
     }
     int integer() {
@@ -31,6 +36,7 @@ class NumberReader {
         ok = ok && in.readInt(v);
         return ok ? v : 0;
     }
+    int size() { return count(-kMaxSize, kMaxSize); }
     int count(int low, int high) {
         const int v = integer();
         ok = ok && v >= low && v <= high;
@@ -74,15 +80,15 @@ void readLine(NumberReader& in, SceneObject& o) {
 // The second point is the radius handle, to the right of the centre.
 void readCircle(NumberReader& in, SceneObject& o) {
     const Point3 centre = in.point2D();
-    o.sizeA = in.integer();
+    o.sizeA = in.size();
     o.pointCount = 2;
     o.points = {centre, offset(centre, o.sizeA, 0)};
 }
 
 void readEllipse(NumberReader& in, SceneObject& o) {
     const Point3 centre = in.point2D();
-    o.sizeA = in.integer();
-    o.sizeB = in.integer();
+    o.sizeA = in.size();
+    o.sizeB = in.size();
     o.pointCount = 2;
     o.points = {centre, offset(centre, o.sizeA, o.sizeB)};
 }
@@ -90,7 +96,7 @@ void readEllipse(NumberReader& in, SceneObject& o) {
 // The angle handle stands 20 units above the centre whatever the angle.
 void readGeneralEllipse(NumberReader& in, SceneObject& o) {
     readEllipse(in, o);
-    o.angle = in.integer();
+    o.angle = in.size();
     o.pointCount = 3;
     o.points.push_back(offset(o.points[0], o.angle, 20));
 }
@@ -100,20 +106,20 @@ void readCubic(NumberReader& in, SceneObject& o) {
     readPoints(in, o, kCubicPoints, false);
 }
 
-void readCurve(NumberReader& in, SceneObject& o, bool weighted) {
-    o.pointCount = in.count(0, kMaxPvfCount);
+void readCurve(NumberReader& in, SceneObject& o, bool weighted, int maxPoints) {
+    o.pointCount = in.count(0, maxPoints);
     readPoints(in, o, o.pointCount, weighted);
 }
 
 void readBSpline(NumberReader& in, SceneObject& o) {
-    readCurve(in, o, false);
+    readCurve(in, o, false, kMaxCurvePointsRead);
     o.order = in.count(kMinOrder, kMaxOrder);
 }
 
 void readNurbs(NumberReader& in, SceneObject& o) {
-    readCurve(in, o, true);
+    readCurve(in, o, true, kMaxNurbsCount);
     o.requiredPoints = o.pointCount;
-    o.knotCount = in.count(0, kMaxPvfCount);
+    o.knotCount = in.count(0, kMaxNurbsCount);
     for (int i = 0; i < o.knotCount && in.ok; ++i)
         o.knots.push_back(in.real());
 }
@@ -157,7 +163,7 @@ bool readBlock2D(int32_t kind, ScanfScanner& scanner, SceneObject& o) {
             readCubic(in, o);
             break;
         case kRationalBezierCurve:
-            readCurve(in, o, true);
+            readCurve(in, o, true, kMaxCurvePointsRead);
             break;
         case kBSplineCurve:
             readBSpline(in, o);
@@ -169,7 +175,7 @@ bool readBlock2D(int32_t kind, ScanfScanner& scanner, SceneObject& o) {
         case kCoonsCurve:
         case kFergusonCurve:
         case kCatmullRomCurve:
-            readCurve(in, o, false);
+            readCurve(in, o, false, kMaxCurvePointsRead);
             break;
         default:
             return false;

@@ -5,9 +5,6 @@
 #include "app/SceneObject.h"
 #include "io/ScanfScanner.h"
 
-// Counts of points and knots above this are taken for a damaged file, not a scene.
-constexpr int kMaxPvfCount = 10000;
-
 // Reads the numbers that follow a keyword into a new object of `kind` (active set). False
 // when the block is cut short by the end of the input or by a malformed number, or when a
 // count or a value is one that the scene cannot hold; `object` is then not to be used.

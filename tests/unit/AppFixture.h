@@ -14,7 +14,7 @@
 struct AppFixture {
     explicit AppFixture(const char* sceneFile = nullptr)
         : app(sceneFile, false, 0, {1, 0, 0}, {1, 0, 1}, {0, 0, 1},
-              AppServices{console, window, target}) {}
+              AppServices{console, window, target, &errors}) {}
 
     std::string takeConsole() {
         std::string text = console.str();
@@ -38,6 +38,7 @@ struct AppFixture {
     }
 
     std::ostringstream console;
+    std::ostringstream errors;
     FakeWindowSystem window;
     RecordingTarget target;
     Application app;

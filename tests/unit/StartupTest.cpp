@@ -52,7 +52,8 @@ TEST(Startup, LoadedSceneIsReportedAndMirroredIntoTheActivePointFields) {
     {
         std::ofstream file(path);
         file << "\nSURFACE_BEZIER_BICUBIC\n16\n";
-        for (int i = 0; i < 16; ++i) file << (i == 0 ? "-7.9 3 12.6\n" : "1 1 1\n");
+        for (int i = 0; i < 16; ++i)
+            file << (i == 0 ? "-7.9 3 12.6\n" : "1 1 1\n");
         file << "1 0 0\n\nLINE_DDA\n10 20\n110 70\n\nLINE_BRESENHAM\n33.7 44.2\n1 1\n";
     }
     AppFixture f(path.c_str());
@@ -64,6 +65,21 @@ TEST(Startup, LoadedSceneIsReportedAndMirroredIntoTheActivePointFields) {
     EXPECT_EQ(f.app.activeX, 33);
     EXPECT_EQ(f.app.activeY, 44);
     EXPECT_EQ(f.app.activeZ, 12);
+    EXPECT_EQ(f.errors.str(), "");
+    std::remove(path.c_str());
+}
+
+TEST(Startup, DroppedBlocksAreNamedOnTheErrorStreamOnly) {
+    const std::string path = ::testing::TempDir() + "damaged-scene.pvf";
+    {
+        std::ofstream file(path);
+        file << "\nLINE_DDA 1 2 x 4\nLINE_DDA 10 20 110 70\nCIRCLE_BRESENHAM 1 1 9999999\n";
+    }
+    AppFixture f(path.c_str());
+    EXPECT_EQ(f.takeConsole(), kBanner + "SYSTEM: Vstoupil radkovy parametr " + path +
+                                   "\nSYSTEM: Vektorovy soubor " + path + " byl uspesne nahran\n");
+    EXPECT_EQ(f.errors.str(), "SYSTEM: Ze souboru " + path + " vynechano poskozenych bloku: 2\n");
+    EXPECT_EQ(f.app.objects2D.size(), 1u);
     std::remove(path.c_str());
 }
 

@@ -202,6 +202,21 @@ struct BadBlockCase {
     std::string text;
 };
 
+// "n x y x y ...", with n points all present.
+std::string pointList(int n) {
+    std::string text = std::to_string(n);
+    for (int i = 0; i < n; ++i)
+        text += " " + std::to_string(i) + " 7";
+    return text + "\n";
+}
+
+std::string knotList(int n) {
+    std::string text = std::to_string(n);
+    for (int i = 0; i < n; ++i)
+        text += " 0.5";
+    return text + "\n";
+}
+
 // Each of these is dropped whole: nothing of it reaches the lists and the active flags of
 // what is there stay as they were.
 TEST(VectorFileReader, BadBlocksAreDropped) {
@@ -214,8 +229,14 @@ TEST(VectorFileReader, BadBlocksAreDropped) {
         {"integer overflow", "\nELIPSE_BRESENHAM 1 2 99999999999 5\n"},
         {"negative count", "\nSPLINE_BEZIER -3 1 2 3 4\n"},
         {"absurd count", "\nSPLINE_NURBS 2000000000 1 2 1\n"},
-        {"curve above fifty points", "\nSPLINE_COONS 51 1 2\n"},
-        {"nurbs above the point cap", "\nSPLINE_NURBS 10001 1 2 1\n"},
+        {"curve above fifty points", "\nSPLINE_COONS " + pointList(51)},
+        {"b-spline above fifty points", "\nSPLINE_BSPLINE " + pointList(51) + "3\n"},
+        {"nurbs above the point cap", "\nSPLINE_NURBS 101 1 2 1\n"},
+        {"nurbs above the knot cap", "\nSPLINE_NURBS 1 5 5 1 " + knotList(101)},
+        {"radius beyond any window", "\nCIRCLE_BRESENHAM 10 20 100001\n"},
+        {"semi-axis beyond any window", "\nELIPSE_PARAMETRIC 10 20 5 -100001\n"},
+        {"angle beyond any window", "\nELIPSE_FREE 10 20 5 5 100001\n"},
+        {"coordinate beyond any window", "\nLINE_DDA 10 20 100000.5 70\n"},
         {"absurd knot count", "\nSPLINE_NURBS 1 5 5 1 99999 0 1\n"},
         {"negative knot count", "\nSPLINE_NURBS 1 5 5 1 -1\n"},
         {"cubic count above four", "\nSPLINE_COONS_CUBIC 5 1 1 2 2 3 3 4 4\n"},
@@ -242,6 +263,20 @@ TEST(VectorFileReader, BadBlocksAreDropped) {
         EXPECT_TRUE(objects2D.front().active);
         EXPECT_TRUE(surfaces3D.front().active);
     }
+}
+
+TEST(VectorFileReader, LargestAcceptedBlocks) {
+    ObjectList objects2D;
+    ObjectList surfaces3D;
+    const std::string text = "\nSPLINE_CATMULROM " + pointList(50) +
+                             "\nCIRCLE_BRESENHAM -100000 100000 100000\n" +
+                             "\nSPLINE_NURBS 1 5 5 1 " + knotList(100);
+    const PvfReadReport report = readPvfText(text, objects2D, surfaces3D);
+    EXPECT_EQ(report.blocksDropped, 0);
+    ASSERT_EQ(objects2D.size(), 3u);
+    EXPECT_EQ(objects2D.front().knotCount, 100);
+    EXPECT_EQ(std::next(objects2D.begin())->sizeA, 100000);
+    EXPECT_EQ(objects2D.back().pointCount, 50);
 }
 
 // Every block cut anywhere after its keyword and before its last number is dropped.
