@@ -1,6 +1,10 @@
+#include <cstdio>
 #include <cstring>
 #include <ctime>
+#include <memory>
+#include <new>
 #include <string>
+#include <vector>
 
 #include "app/Application.h"
 #include "io/BitmapEncoders.h"
@@ -17,6 +21,12 @@ constexpr int kSaveTgaCommand = 101;
 // The field is a fixed buffer that the panel writes; never read past its end.
 std::string fieldText(const char (&field)[300]) {
     return std::string(field, strnlen(field, sizeof field));
+}
+
+// Every save and export ends in one line: "SYSTEM: Export do <target> ...".
+void reportExport(std::ostream& out, const char* target, bool written) {
+    out << "SYSTEM: Export do " << target << (written ? " probehl uspesne" : " se nezdaril")
+        << std::endl;
 }
 
 }  // namespace
@@ -42,23 +52,30 @@ void Application::resetFileName() { std::strcpy(fileName, "export"); }
 
 void Application::saveVectorFile() {
     const std::string name = pvfFileName(fieldText(fileName));
-    if (writeVectorFile(name.c_str())) {
-        out << "SYSTEM: Export do vektoroveho formatu PVF probehl uspesne" << std::endl;
-    } else {
-        out << "SYSTEM: Export do vektoroveho formatu PVF se nezdaril" << std::endl;
-    }
+    reportExport(out, "vektoroveho formatu PVF", writeVectorFile(name.c_str()));
     resetFileName();
 }
 
-// Running out of memory for the pixels ends the program with -1; the window system's exit
-// does not return in the program.
+// The file is created first, as any writer does: a name that cannot be written costs no
+// redraw. Running out of memory for the pixels or their encoding ends the program with -1;
+// the window system's exit does not return in the program.
 bool Application::saveBitmap(const char* name, bool tga) {
+    std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(std::fopen(name, "wb"), std::fclose);
+    if (!file) return false;
     RgbFrame frame;
     if (frames != nullptr && !frames->readFrame(frame)) {
         window.exitProcess(-1);
         return false;
     }
-    return writeBytesFile(name, tga ? encodeTga(frame.pixels()) : encodeBmp(frame.pixels()));
+    std::vector<uint8_t> bytes;
+    try {
+        bytes = tga ? encodeTga(frame.pixels()) : encodeBmp(frame.pixels());
+    } catch (const std::bad_alloc&) {
+        window.exitProcess(-1);
+        return false;
+    }
+    std::fwrite(bytes.data(), 1, bytes.size(), file.get());
+    return true;
 }
 
 bool Application::saveBmp(const char* name) { return saveBitmap(name, false); }
@@ -67,21 +84,13 @@ bool Application::saveTga(const char* name) { return saveBitmap(name, true); }
 
 void Application::exportBmp() {
     const std::string name = bmpFileName(fieldText(fileName));
-    if (saveBmp(name.c_str())) {
-        out << "SYSTEM: Export do bitmapy BMP probehl uspesne" << std::endl;
-    } else {
-        out << "SYSTEM: Export do bitmapy BMP se nezdaril" << std::endl;
-    }
+    reportExport(out, "bitmapy BMP", saveBmp(name.c_str()));
     resetFileName();
 }
 
 void Application::exportTga() {
     const std::string name = tgaFileName(fieldText(fileName));
-    if (saveTga(name.c_str())) {
-        out << "SYSTEM: Export do bitmapy Truevision TARGA (TGA) probehl uspesne" << std::endl;
-    } else {
-        out << "SYSTEM: Export do bitmapy Truevision TARGA (TGA) se nezdaril" << std::endl;
-    }
+    reportExport(out, "bitmapy Truevision TARGA (TGA)", saveTga(name.c_str()));
     resetFileName();
 }
 

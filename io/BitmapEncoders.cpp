@@ -1,7 +1,5 @@
 #include "io/BitmapEncoders.h"
 
-#include <cstdio>
-
 namespace {
 
 constexpr uint32_t kBmpHeaderSize = 54;
@@ -89,12 +87,4 @@ std::vector<uint8_t> encodeTga(const RgbPixels& pixels) {
     for (int y = 0; y < p.height; ++y)
         appendRow(out, p, y);
     return out;
-}
-
-bool writeBytesFile(const char* path, const std::vector<uint8_t>& bytes) {
-    std::FILE* file = std::fopen(path, "wb");
-    if (file == nullptr) return false;
-    std::fwrite(bytes.data(), 1, bytes.size(), file);
-    std::fclose(file);
-    return true;
 }

@@ -10,6 +10,3 @@
 // and its 16-bit size fields keep the low 16 bits of larger sizes.
 std::vector<uint8_t> encodeBmp(const RgbPixels& pixels);
 std::vector<uint8_t> encodeTga(const RgbPixels& pixels);
-
-// Replaces the file; false only when it cannot be created.
-bool writeBytesFile(const char* path, const std::vector<uint8_t>& bytes);

@@ -4,13 +4,10 @@
 
 namespace {
 
-// Far outside any window: keeps the float-to-int conversion defined and Bresenham's deltas
-// and chord lengths bounded when a hand-edited file holds absurd coordinates.
-constexpr float kCoordinateLimit = 65536.0f;
-
 // Truncation toward zero, as every caller of the line algorithms does.
 int truncated(float v) {
-    return static_cast<int>(std::clamp(v, -kCoordinateLimit, kCoordinateLimit));
+    return static_cast<int>(
+        std::clamp(v, -CurveAlgorithms::kCoordinateLimit, CurveAlgorithms::kCoordinateLimit));
 }
 
 }  // namespace

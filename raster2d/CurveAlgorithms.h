@@ -53,6 +53,11 @@ class CurveAlgorithms : public RasterAlgorithm {
     // give orders up to 5 and the knot fields allow 13. Beyond this a hand-edited file would
     // stall every frame.
     static constexpr int kMaxOrder = 13;
+    // Chord ends are pinned here before truncation. It lies beyond the largest coordinate a
+    // scene file may hold, so no real chord is bent; it keeps the float-to-int conversion
+    // defined and a chord's length bounded when a rational curve with odd weights throws a
+    // sample far away.
+    static constexpr float kCoordinateLimit = 131072.0f;
     // Depth sampleCount / 10 is 20 at the largest panel setting, already a million chords.
     static constexpr int32_t kMaxSubdivisionDepth = 20;
 

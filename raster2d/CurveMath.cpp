@@ -79,9 +79,11 @@ double binomial(int n, int k) {
 }
 
 float bernstein(int n, int i, float t) {
-    // Single-precision powers, with 0^0 taken as 1 at either end of the parameter range.
-    const float a = (t == 0.0f && i == 0) ? 1.0f : std::pow(t, static_cast<float>(i));
-    const float b = (i == n && t == 1.0f) ? 1.0f : std::pow(1.0f - t, static_cast<float>(n - i));
+    // The double power function, its result kept in single precision; 0^0 is taken as 1 at
+    // either end of the parameter range.
+    const float a = (t == 0.0f && i == 0) ? 1.0f : static_cast<float>(std::pow(double{t}, i));
+    const float b =
+        (i == n && t == 1.0f) ? 1.0f : static_cast<float>(std::pow(double{1.0f - t}, n - i));
     return static_cast<float>(binomial(n, i) * a * b);
 }
 

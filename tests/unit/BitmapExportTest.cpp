@@ -194,6 +194,7 @@ TEST(BitmapExport, FileThatCannotBeCreated) {
     EXPECT_STREQ(t.app->fileName, "export");
     EXPECT_TRUE(std::filesystem::is_empty(dir.root));
     EXPECT_TRUE(t.window.exitStatuses.empty());
+    EXPECT_EQ(t.frames.reads, 0) << "no redraw for a file that cannot be written";
 }
 
 TEST(BitmapExport, PixelBufferThatCannotBeAllocatedEndsTheProcess) {

@@ -248,7 +248,9 @@ TEST(CurveAlgorithmsObject, AbsurdCoordinatesStayDefined) {
     rig.curves.drawPolygon(polygon, 3, 1, 1, 1);
     ASSERT_FALSE(rig.target.points.empty());
     for (const PlottedPoint& p : rig.target.points) {
-        ASSERT_TRUE(std::abs(p.x) <= 65536 && std::abs(p.y) <= 65536) << p.x << " " << p.y;
+        ASSERT_TRUE(std::abs(p.x) <= CurveAlgorithms::kCoordinateLimit &&
+                    std::abs(p.y) <= CurveAlgorithms::kCoordinateLimit)
+            << p.x << " " << p.y;
     }
 }
 
