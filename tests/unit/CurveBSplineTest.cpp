@@ -21,15 +21,6 @@ const std::vector<float> kCircleWeights = {1, 0.5f, 0.5f, 1, 0.5f, 0.5f, 1};
 const std::vector<float> kBezierKnots = {0, 0, 0, 0, 1, 1, 1, 1};
 const std::vector<float> kUnitWeights = {1, 1, 1, 1};
 
-std::vector<Point3> randomPoints(std::mt19937& rng, int count) {
-    std::uniform_real_distribution<float> coord(0.0f, 800.0f);
-    std::vector<Point3> out;
-    for (int i = 0; i < count; ++i) {
-        out.push_back(pt(coord(rng), coord(rng)));
-    }
-    return out;
-}
-
 // The cubic Bezier by de Casteljau in double, independent of every basis in the code.
 Point3 deCasteljau(const std::vector<Point3>& p, double t) {
     double x[4], y[4];

@@ -11,15 +11,6 @@ namespace {
 
 const std::vector<Point3> kArch = {pt(0, 0), pt(10, 40), pt(50, 40), pt(60, 0)};
 
-std::vector<Point3> randomPoints(std::mt19937& rng, int count) {
-    std::uniform_real_distribution<float> coord(0.0f, 800.0f);
-    std::vector<Point3> out;
-    for (int i = 0; i < count; ++i) {
-        out.push_back(pt(coord(rng), coord(rng)));
-    }
-    return out;
-}
-
 // Exact C(n, k) in integers: each partial product c·(n - i)/(i + 1) is itself a binomial.
 uint64_t exactBinomial(int n, int k) {
     uint64_t c = 1;

@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <ostream>
+#include <random>
 #include <vector>
 
 #include "PixelSupport.h"
@@ -54,6 +55,14 @@ inline Chords segmentChords(const Pixels& samples) {
 }
 
 inline Point3 pt(float x, float y) { return {x, y, 0.0f}; }
+
+// Control points anywhere in the window, from a seeded generator.
+inline std::vector<Point3> randomPoints(std::mt19937& rng, int count) {
+    std::uniform_real_distribution<float> coord(0.0f, 800.0f);
+    std::vector<Point3> out;
+    for (int i = 0; i < count; ++i) out.push_back(pt(coord(rng), coord(rng)));
+    return out;
+}
 
 // A curve object recording into its own target, with the program's colour.
 struct CurveRig {

@@ -226,7 +226,9 @@ TEST(SpeedListing, BSplineRowsEndInEmptyBracketsAndNurbsRowsInTheirKnots) {
 }
 
 TEST(SpeedListing, RowLabelsAreThirtyCharactersEndingInColonBlank) {
-    for (int32_t kind : {1, 2, 3}) {
+    EXPECT_EQ(findPassEntry2D(kLineLine2Step), nullptr);
+    for (int32_t kind : {1,  2,  3,  10, 11, 12, 15, 16, 17, 20, 21, 22,
+                         23, 24, 25, 26, 27, 28, 29, 30, 50, 51, 77}) {
         const PassEntry2D* entry = findPassEntry2D(kind);
         ASSERT_NE(entry, nullptr) << kind;
         const std::string label = entry->rowLabel;
