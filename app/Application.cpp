@@ -3,7 +3,6 @@
 #include <cmath>
 #include <cstring>
 #include <iostream>
-#include <string>
 
 #include "app/ObjectKind.h"
 
@@ -26,11 +25,11 @@ Application::Application(const char* sceneFile, bool startIn3D, int grid, Rgb ob
       controlColor(controlRgb),
       out(services.console),
       window(services.window),
-      raster(services.raster),
       err(services.errors != nullptr ? *services.errors : std::cerr),
       frames(services.frames) {
     printBanner();
     if (sceneFile != nullptr) loadCommandLineFile(sceneFile);
+    RasterTarget& raster = services.raster;
     lineAlgo = std::make_unique<LineAlgorithms>(raster, Rgb{1.0f, 1.0f, 0.0f});
     circleAlgo = std::make_unique<CircleAlgorithms>(raster, Rgb{0.0f, 1.0f, 0.0f});
     ellipseAlgo = std::make_unique<EllipseAlgorithms>(raster, Rgb{1.0f, 1.0f, 1.0f});

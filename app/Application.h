@@ -7,6 +7,7 @@
 
 #include "app/FrameSource.h"
 #include "app/SceneObject.h"
+#include "app/ScenePass2D.h"
 #include "app/WindowSystem.h"
 #include "raster2d/CircleAlgorithms.h"
 #include "raster2d/CurveAlgorithms.h"
@@ -151,7 +152,7 @@ class Application {
     void mirrorActivePoints();
     void fillLogoGrid();
     void drawObject2D(SceneObject& object);
-    void drawAid(const SceneObject& object);
+    void drawAid(PassEntry2D::Aid aid, const SceneObject& object);
     void drawActivePointHighlight();
     void drawStartImage();
     void drawEndImage();
@@ -161,7 +162,6 @@ class Application {
 
     std::ostream& out;
     WindowSystem& window;
-    RasterTarget& raster;
     std::ostream& err;
     FrameSource* frames;
 };

@@ -16,6 +16,36 @@ ViewportRect currentViewport() {
     return v;
 }
 
+// Draws over the frame with a projection and model-view of its own: saves the enable state
+// (lighting off) and both matrices, and gives them back when it goes out of scope.
+class OverlayMatrices {
+  public:
+    // Leaves an identity projection selected.
+    OverlayMatrices() {
+        glPushAttrib(GL_ENABLE_BIT);
+        glDisable(GL_LIGHTING);
+        glMatrixMode(GL_PROJECTION);
+        glPushMatrix();
+        glLoadIdentity();
+    }
+    // Once the projection is set: an identity model-view, selected.
+    void identityModelView() {
+        glMatrixMode(GL_MODELVIEW);
+        glPushMatrix();
+        glLoadIdentity();
+    }
+    ~OverlayMatrices() {
+        glMatrixMode(GL_MODELVIEW);
+        glPopMatrix();
+        glMatrixMode(GL_PROJECTION);
+        glPopMatrix();
+        glMatrixMode(GL_MODELVIEW);
+        glPopAttrib();
+    }
+    OverlayMatrices(const OverlayMatrices&) = delete;
+    OverlayMatrices& operator=(const OverlayMatrices&) = delete;
+};
+
 void line(float x1, float y1, float x2, float y2) {
     glVertex2f(x1, y1);
     glVertex2f(x2, y2);
@@ -106,15 +136,9 @@ void Application::drawFrame() {
 }
 
 void Application::drawStartImage() {
-    glPushAttrib(GL_ENABLE_BIT);
-    glDisable(GL_LIGHTING);
-    glMatrixMode(GL_PROJECTION);
-    glPushMatrix();
-    glLoadIdentity();
+    OverlayMatrices overlay;
     glOrtho(-18.0 - panX, 18.0 - panX, -18.0 - panY, 18.0 - panY, -100.0, 100.0);
-    glMatrixMode(GL_MODELVIEW);
-    glPushMatrix();
-    glLoadIdentity();
+    overlay.identityModelView();
     glRotatef(15.0f, 1.0f, 1.0f, 0.0f);
 
     glColor4f(1.0f, 1.0f, 1.0f, 1.0f);
@@ -136,28 +160,16 @@ void Application::drawStartImage() {
     }
     glEnd();
     advanceLogo();
-
-    glPopMatrix();
-    glMatrixMode(GL_PROJECTION);
-    glPopMatrix();
-    glMatrixMode(GL_MODELVIEW);
-    glPopAttrib();
 }
 
 void Application::drawEndImage() {
     const ViewportRect v = currentViewport();
     const int x0 = v.width / 2 - 150;
     const int y0 = v.height / 2 - 45;
-    glPushAttrib(GL_ENABLE_BIT);
+    OverlayMatrices overlay;
     glDisable(GL_DEPTH_TEST);
-    glDisable(GL_LIGHTING);
-    glMatrixMode(GL_PROJECTION);
-    glPushMatrix();
-    glLoadIdentity();
     gluOrtho2D(0.0, v.width, 0.0, v.height);
-    glMatrixMode(GL_MODELVIEW);
-    glPushMatrix();
-    glLoadIdentity();
+    overlay.identityModelView();
 
     glEnable(GL_TEXTURE_2D);
     glBindTexture(GL_TEXTURE_2D, endTexture);
@@ -172,10 +184,4 @@ void Application::drawEndImage() {
     glTexCoord2f(0.0f, 1.0f);
     glVertex2i(x0, y0 + 91);
     glEnd();
-
-    glPopMatrix();
-    glMatrixMode(GL_PROJECTION);
-    glPopMatrix();
-    glMatrixMode(GL_MODELVIEW);
-    glPopAttrib();
 }

@@ -1,6 +1,6 @@
 #include "app/ObjectKind.h"
 
-#include <iterator>
+#include <cstddef>
 
 namespace {
 
@@ -45,7 +45,19 @@ const KindInfo* find(const KindInfo (&table)[N], int32_t kind) {
     return nullptr;
 }
 
+template <std::size_t N>
+const KindInfo* findKeyword(const KindInfo (&table)[N], std::string_view keyword) {
+    for (const KindInfo& info : table) {
+        if (keyword == info.keyword) return &info;  // the first NURBS row is kind 50
+    }
+    return nullptr;
+}
+
 }  // namespace
+
+const KindInfo* findKindByKeyword(std::string_view keyword, bool in3D) {
+    return in3D ? findKeyword(kKinds3D, keyword) : findKeyword(kKinds2D, keyword);
+}
 
 const KindInfo* findKind2D(int32_t kind) {
     return find(kKinds2D, isNurbs(kind) ? kNurbsCircle : kind);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string_view>
 
 // Kind numbers are sparse and fixed; 2D and 3D share some numbers, the list decides which
 // table applies.
@@ -49,5 +50,8 @@ struct KindInfo {
 // nullptr when the kind is not one of the list's kinds.
 const KindInfo* findKind2D(int32_t kind);
 const KindInfo* findKind3D(int32_t kind);
+// The kind a file keyword names, case-sensitive, byte for byte; nullptr for any other word.
+// SPLINE_NURBS gives the circle preset's kind, whichever preset wrote it.
+const KindInfo* findKindByKeyword(std::string_view keyword, bool in3D);
 // Every NURBS kind (50 and above) reads as SPLINE_NURBS.
 const char* typeLabel(int32_t kind, bool in3D);

@@ -7,8 +7,6 @@ namespace {
 
 using Aid = PassEntry2D::Aid;
 
-int truncated(float v) { return static_cast<int>(v); }
-
 const Point3& point(const SceneObject& o, std::size_t i) { return o.points[i]; }
 
 // When an object counts as complete, and when the active one gets its arrow.
@@ -21,10 +19,7 @@ bool weightedTwoOrMore(const SceneObject& o) {
     return twoOrMore(o) && o.weights.size() >= placedPoints(o);
 }
 bool nurbsComplete(const SceneObject& o) {
-    const std::size_t count = placedPoints(o);
-    return o.pointCount == o.requiredPoints && count == static_cast<std::size_t>(o.pointCount) &&
-           o.weights.size() >= count && o.knotCount >= 0 &&
-           o.knots.size() >= static_cast<std::size_t>(o.knotCount);
+    return o.pointCount == o.requiredPoints && holdsItsPoints(o, true) && holdsItsKnots(o);
 }
 
 RasterAlgorithm& lines(Application& app) { return *app.lineAlgo; }
@@ -36,27 +31,28 @@ template <double (LineAlgorithms::*line)(int, int, int, int)>
 double drawLine(Application& app, const SceneObject& o) {
     const Point3& p0 = point(o, 0);
     const Point3& p1 = point(o, 1);
-    return (app.lineAlgo.get()->*line)(truncated(p0.x), truncated(p0.y), truncated(p1.x),
-                                       truncated(p1.y));
+    return (app.lineAlgo.get()->*line)(pixelCoordinate(p0.x), pixelCoordinate(p0.y),
+                                       pixelCoordinate(p1.x), pixelCoordinate(p1.y));
 }
 
 template <double (CircleAlgorithms::*circle)(int, int, int)>
 double drawCircle(Application& app, const SceneObject& o) {
     const Point3& centre = point(o, 0);
-    return (app.circleAlgo.get()->*circle)(truncated(centre.x), truncated(centre.y), o.sizeA);
+    return (app.circleAlgo.get()->*circle)(pixelCoordinate(centre.x), pixelCoordinate(centre.y),
+                                           o.sizeA);
 }
 
 template <double (EllipseAlgorithms::*ellipse)(int, int, int, int)>
 double drawEllipse(Application& app, const SceneObject& o) {
     const Point3& centre = point(o, 0);
-    return (app.ellipseAlgo.get()->*ellipse)(truncated(centre.x), truncated(centre.y), o.sizeA,
-                                             o.sizeB);
+    return (app.ellipseAlgo.get()->*ellipse)(pixelCoordinate(centre.x), pixelCoordinate(centre.y),
+                                             o.sizeA, o.sizeB);
 }
 
 double drawGeneralEllipse(Application& app, const SceneObject& o) {
     const Point3& centre = point(o, 0);
-    return app.ellipseAlgo->ellipseGeneral(truncated(centre.x), truncated(centre.y), o.sizeA,
-                                           o.sizeB, o.angle);
+    return app.ellipseAlgo->ellipseGeneral(pixelCoordinate(centre.x), pixelCoordinate(centre.y),
+                                           o.sizeA, o.sizeB, o.angle);
 }
 
 using CubicOp = double (CurveAlgorithms::*)(const Point3&, const Point3&, const Point3&,

@@ -11,6 +11,7 @@
 #include "io/ExportNames.h"
 #include "io/PvfReader.h"
 #include "io/PvfWriter.h"
+#include "io/UniqueFile.h"
 
 namespace {
 
@@ -60,7 +61,7 @@ void Application::saveVectorFile() {
 // redraw. Running out of memory for the pixels or their encoding ends the program with -1;
 // the window system's exit does not return in the program.
 bool Application::saveBitmap(const char* name, bool tga) {
-    std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(std::fopen(name, "wb"), std::fclose);
+    const UniqueFile file = openFile(name, "wb");
     if (!file) return false;
     RgbFrame frame;
     if (frames != nullptr && !frames->readFrame(frame)) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <list>
 #include <vector>
@@ -27,6 +28,19 @@ struct SceneObject {
     std::vector<float> knots;
     float color[3] = {0.0f, 0.0f, 0.0f};
 };
+
+// True when the arrays really back `pointCount` (with a weight per point when asked) and
+// `knotCount`: an object from a damaged file must never make a pass or the writer read past
+// its arrays.
+inline bool holdsItsPoints(const SceneObject& o, bool weighted = false) {
+    if (o.pointCount < 0) return false;
+    const auto n = static_cast<std::size_t>(o.pointCount);
+    return o.points.size() >= n && (!weighted || o.weights.size() >= n);
+}
+
+inline bool holdsItsKnots(const SceneObject& o) {
+    return o.knotCount >= 0 && o.knots.size() >= static_cast<std::size_t>(o.knotCount);
+}
 
 // Front insertion, list order from the front, one shared cursor: std::list serves.
 using ObjectList = std::list<SceneObject>;

@@ -3,19 +3,13 @@
 #include "app/Application.h"
 #include "app/SpeedListing.h"
 
-namespace {
-
 using Aid = PassEntry2D::Aid;
 
-int truncated(float v) { return static_cast<int>(v); }
-
-}  // namespace
-
 void Application::markInactive(const Point3& p, float h) {
-    const int left = truncated(p.x - h);
-    const int right = truncated(p.x + h);
-    const int bottom = truncated(p.y - h);
-    const int top = truncated(p.y + h);
+    const int left = pixelCoordinate(p.x - h);
+    const int right = pixelCoordinate(p.x + h);
+    const int bottom = pixelCoordinate(p.y - h);
+    const int top = pixelCoordinate(p.y + h);
     lineAlgo->lineBresenham(right, bottom, right, top);
     lineAlgo->lineBresenham(right, top, left, top);
     lineAlgo->lineBresenham(left, top, left, bottom);
@@ -46,7 +40,7 @@ void Application::drawObject2D(SceneObject& object) {
     const PassEntry2D* entry = findPassEntry2D(object.kind);
     if (entry == nullptr) return;
     if (object.active) {
-        if (showControlPolygon != 0) drawAid(object);
+        if (showControlPolygon != 0) drawAid(entry->aid, object);
         if (showControlPoints != 0) {
             for (std::size_t i = 0; i < placedPoints(object); ++i)
                 markPoint(object.points[i]);
@@ -62,15 +56,15 @@ void Application::drawObject2D(SceneObject& object) {
     writeSpeedRow2D(out, entry->rowLabel, object, t);
 }
 
-void Application::drawAid(const SceneObject& object) {
-    const PassEntry2D* entry = findPassEntry2D(object.kind);
+void Application::drawAid(PassEntry2D::Aid aid, const SceneObject& object) {
     const std::size_t count = placedPoints(object);
     auto tangent = [&](std::size_t from, std::size_t to) {
         const Point3& a = object.points[from];
         const Point3& b = object.points[to];
-        lineAlgo->lineBresenham(truncated(a.x), truncated(a.y), truncated(b.x), truncated(b.y));
+        lineAlgo->lineBresenham(pixelCoordinate(a.x), pixelCoordinate(a.y), pixelCoordinate(b.x),
+                                pixelCoordinate(b.y));
     };
-    switch (entry->aid) {
+    switch (aid) {
         case Aid::None:
             break;
         case Aid::Polygon:
@@ -92,17 +86,14 @@ void Application::drawAid(const SceneObject& object) {
 
 // A square in the active colour framed by two black squares.
 void Application::drawActivePointHighlight() {
-    for (current = objects2D.begin(); current != objects2D.end(); ++current) {
-        if (!current->active) continue;
-        const SceneObject& object = *current;
-        if (placedPoints(object) == 0 || showControlPoints == 0 || activePoint < 0) return;
-        if (static_cast<std::size_t>(activePoint) >= object.points.size()) return;
-        const Point3& p = object.points[static_cast<std::size_t>(activePoint)];
-        lineAlgo->setColor(0.0f, 0.0f, 0.0f);
-        markInactive(p, 6.0f);
-        markInactive(p, 4.0f);
-        lineAlgo->setColor(activeColor.r, activeColor.g, activeColor.b);
-        markInactive(p, 5.0f);
-        return;
-    }
+    if (!findActive(objects2D)) return;
+    const SceneObject& object = *current;
+    if (placedPoints(object) == 0 || showControlPoints == 0 || activePoint < 0) return;
+    if (static_cast<std::size_t>(activePoint) >= object.points.size()) return;
+    const Point3& p = object.points[static_cast<std::size_t>(activePoint)];
+    lineAlgo->setColor(0.0f, 0.0f, 0.0f);
+    markInactive(p, 6.0f);
+    markInactive(p, 4.0f);
+    lineAlgo->setColor(activeColor.r, activeColor.g, activeColor.b);
+    markInactive(p, 5.0f);
 }

@@ -25,6 +25,9 @@ struct PassEntry2D {
 // nullptr for the kinds the pass skips.
 const PassEntry2D* findPassEntry2D(int32_t kind);
 
+// Float coordinates become pixels by truncation toward zero, never by rounding.
+inline int pixelCoordinate(float v) { return static_cast<int>(v); }
+
 // Counts beyond the stored points are never trusted: an object read from a damaged file
 // must not make the pass read outside its arrays.
 inline std::size_t placedPoints(const SceneObject& o) {

@@ -19,13 +19,6 @@ void fixed(std::string& text, float v) {
     text += digits;
 }
 
-// True when pointCount is no more than the points (and weights) the object really holds.
-bool holds(const SceneObject& o, bool weighted) {
-    if (o.pointCount < 0) return false;
-    const auto n = static_cast<std::size_t>(o.pointCount);
-    return o.points.size() >= n && (!weighted || o.weights.size() >= n);
-}
-
 void point2D(std::string& text, const Point3& p) {
     coordinate(text, p.x);
     text += ' ';
@@ -172,15 +165,14 @@ const BlockForm* formOf(int32_t kind) {
 }
 
 bool ready(const BlockForm& form, const SceneObject& o) {
-    if (!holds(o, form.weighted)) return false;
+    if (!holdsItsPoints(o, form.weighted)) return false;
     switch (form.rule) {
         case Rule::AtLeast:
             return o.pointCount >= form.points;
         case Rule::Exactly:
             return o.pointCount == form.points;
         case Rule::Required:
-            return o.pointCount == o.requiredPoints && o.knotCount >= 0 &&
-                   o.knots.size() >= static_cast<std::size_t>(o.knotCount);
+            return o.pointCount == o.requiredPoints && holdsItsKnots(o);
     }
     return false;
 }
@@ -202,7 +194,7 @@ void appendBlock2D(std::string& text, const SceneObject& o) {
 void appendSurfaceBlock(std::string& text, const SceneObject& s) {
     const KindInfo* info = findKind3D(s.kind);
     const bool rational = s.kind == kSurfaceRationalBezier;
-    if (info == nullptr || !holds(s, rational)) return;
+    if (info == nullptr || !holdsItsPoints(s, rational)) return;
     text += info->keyword;
     text += '\n';
     integer(text, s.pointCount);

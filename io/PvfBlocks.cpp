@@ -10,14 +10,13 @@ constexpr int kSurfacePoints = 16;
 constexpr int kCubicPoints = 4;
 // The B-spline's end multiplicity, as the menu offers it.
 constexpr int kMinOrder = 1;
-constexpr int kMaxOrder = 5;
+constexpr int kMaxMenuOrder = 5;
 // Coordinates and sizes beyond this are taken for a damaged file: every frame rasterizes the
 // whole scene again, and a line or circle millions of pixels long would stall the program.
 constexpr float kMaxMagnitude = 100000.0f;
 constexpr int kMaxSize = 100000;
-// Curves of kinds 25 to 30 hold at most 50 points; a NURBS at most as many knots as the
-// knot buffer of the panel holds.
-constexpr int kMaxCurvePointsRead = kMaxCurvePoints;
+// Curves of kinds 25 to 30 hold at most kMaxCurvePoints points; a NURBS at most as many
+// knots as the knot buffer of the panel holds.
 constexpr int kMaxNurbsCount = 100;
 
 // Reads numbers until the first failure; after it, reads nothing more and returns zeros,
@@ -112,8 +111,8 @@ void readCurve(NumberReader& in, SceneObject& o, bool weighted, int maxPoints) {
 }
 
 void readBSpline(NumberReader& in, SceneObject& o) {
-    readCurve(in, o, false, kMaxCurvePointsRead);
-    o.order = in.count(kMinOrder, kMaxOrder);
+    readCurve(in, o, false, kMaxCurvePoints);
+    o.order = in.count(kMinOrder, kMaxMenuOrder);
 }
 
 void readNurbs(NumberReader& in, SceneObject& o) {
@@ -163,7 +162,7 @@ bool readBlock2D(int32_t kind, ScanfScanner& scanner, SceneObject& o) {
             readCubic(in, o);
             break;
         case kRationalBezierCurve:
-            readCurve(in, o, true, kMaxCurvePointsRead);
+            readCurve(in, o, true, kMaxCurvePoints);
             break;
         case kBSplineCurve:
             readBSpline(in, o);
@@ -175,7 +174,7 @@ bool readBlock2D(int32_t kind, ScanfScanner& scanner, SceneObject& o) {
         case kCoonsCurve:
         case kFergusonCurve:
         case kCatmullRomCurve:
-            readCurve(in, o, false, kMaxCurvePointsRead);
+            readCurve(in, o, false, kMaxCurvePoints);
             break;
         default:
             return false;

@@ -1,10 +1,9 @@
 #include "io/PvfReader.h"
 
-#include <cstdio>
-
+#include "app/ObjectKind.h"
 #include "io/PvfBlocks.h"
-#include "io/PvfKeywords.h"
 #include "io/ScanfScanner.h"
+#include "io/UniqueFile.h"
 
 namespace {
 
@@ -24,16 +23,15 @@ void addSurface(ObjectList& surfaces3D, SceneObject&& surface) {
     surfaces3D.push_front(std::move(surface));
 }
 
-void readBlock(const PvfKeyword& keyword, ScanfScanner& in, ObjectList& objects2D,
+void readBlock(int32_t kind, bool in3D, ScanfScanner& in, ObjectList& objects2D,
                ObjectList& surfaces3D, PvfReadReport& report) {
     SceneObject object;
-    const bool ok = keyword.in3D ? readSurfaceBlock(keyword.kind, in, object)
-                                 : readBlock2D(keyword.kind, in, object);
+    const bool ok = in3D ? readSurfaceBlock(kind, in, object) : readBlock2D(kind, in, object);
     if (!ok) {
         ++report.blocksDropped;
         return;
     }
-    if (keyword.in3D) {
+    if (in3D) {
         addSurface(surfaces3D, std::move(object));
     } else {
         addObject2D(objects2D, std::move(object));
@@ -55,10 +53,12 @@ PvfReadReport readPvf(CharSource& source, ObjectList& objects2D, ObjectList& sur
         if (c == ';') {
             in.skipLine();
         } else if (c != CharSource::kEnd) {
-            const ScanfScanner::Word w = in.readWord(word);
-            PvfKeyword keyword;
-            if (w == ScanfScanner::Word::Read && findPvfKeyword(word, keyword)) {
-                readBlock(keyword, in, objects2D, surfaces3D, report);
+            if (in.readWord(word) == ScanfScanner::Word::Read) {
+                if (const KindInfo* kind2D = findKindByKeyword(word, false)) {
+                    readBlock(kind2D->kind, false, in, objects2D, surfaces3D, report);
+                } else if (const KindInfo* kind3D = findKindByKeyword(word, true)) {
+                    readBlock(kind3D->kind, true, in, objects2D, surfaces3D, report);
+                }
             }
         }
         if (in.failed()) {
@@ -76,14 +76,12 @@ PvfReadReport readPvfText(std::string_view text, ObjectList& objects2D, ObjectLi
 }
 
 PvfReadReport readPvfFile(const char* path, ObjectList& objects2D, ObjectList& surfaces3D) {
-    std::FILE* file = std::fopen(path, "r");
-    if (file == nullptr) {
+    const UniqueFile file = openFile(path, "r");
+    if (!file) {
         PvfReadReport report;
         report.status = PvfReadReport::Status::CannotOpen;
         return report;
     }
-    FileSource source(file);
-    const PvfReadReport report = readPvf(source, objects2D, surfaces3D);
-    std::fclose(file);
-    return report;
+    FileSource source(file.get());
+    return readPvf(source, objects2D, surfaces3D);
 }

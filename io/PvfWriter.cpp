@@ -1,5 +1,7 @@
 #include "io/PvfWriter.h"
 
+#include "io/UniqueFile.h"
+
 #include <cstdio>
 
 #include "io/PvfBlockWriter.h"
@@ -56,9 +58,8 @@ std::string pvfText(const ObjectList& objects2D, const ObjectList& surfaces3D,
 bool writePvfFile(const char* path, const ObjectList& objects2D, const ObjectList& surfaces3D,
                   std::time_t when) {
     const std::string text = pvfText(objects2D, surfaces3D, ctimeStamp(when));
-    std::FILE* file = std::fopen(path, "w");
-    if (file == nullptr) return false;
-    std::fwrite(text.data(), 1, text.size(), file);
-    std::fclose(file);
+    const UniqueFile file = openFile(path, "w");
+    if (!file) return false;
+    std::fwrite(text.data(), 1, text.size(), file.get());
     return true;
 }

@@ -6,12 +6,6 @@
 
 namespace {
 
-constexpr double kPi = 3.141592654;
-
-bool fitsInt(std::int64_t v) {
-    return v >= std::numeric_limits<int>::min() && v <= std::numeric_limits<int>::max();
-}
-
 struct Rotation {
     double angle;  // radians, used as the plain number it is
     int steps;
@@ -133,16 +127,6 @@ void CircleAlgorithms::plotEight(std::int64_t xc, std::int64_t yc, std::int64_t 
     plotWide(xc - x, yc - y);
     plotWide(xc - y, yc + x);
     plotWide(xc - y, yc - x);
-}
-
-// A pixel beyond the int range (a centre near the limits plus the radius) cannot be a grid
-// pixel; it goes to the target as the nearest float instead of wrapping around.
-void CircleAlgorithms::plotWide(std::int64_t x, std::int64_t y) {
-    if (fitsInt(x) && fitsInt(y)) {
-        plotPixel(static_cast<int>(x), static_cast<int>(y));
-    } else {
-        plotPoint(static_cast<float>(x), static_cast<float>(y));
-    }
 }
 
 void CircleAlgorithms::chord(float x1, float y1, float x2, float y2) {

@@ -82,6 +82,15 @@ class CurveAlgorithms : public RasterAlgorithm {
         });
     }
 
+    // One segment on every run of four consecutive points: count - 3 segments.
+    template <class SegmentPoint>
+    void sampleChain(const Point3* points, int count, SegmentPoint segmentPoint) {
+        for (int k = 0; points != nullptr && k + 3 < count; ++k) {
+            const Point3* p = points + k;
+            sampleSegment([&](float t) { return segmentPoint(p[0], p[1], p[2], p[3], t); });
+        }
+    }
+
     // N - 1 samples at v = 0, span/(N - 1), ... in double, then the end point, where every
     // basis function is 0 at the end knot. The buffer is kept between calls so that a frame
     // does not allocate.

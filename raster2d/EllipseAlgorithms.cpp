@@ -7,7 +7,6 @@
 
 namespace {
 
-constexpr double kPi = 3.141592654;
 constexpr double kRadiansPerDegree = 0.01745329252;
 
 __extension__ typedef __int128 Int128;
@@ -15,10 +14,6 @@ __extension__ typedef __int128 Int128;
 // The decision terms of the midpoint walk stay below 8 max(a, b)^3: 64 bits hold them for
 // semi-axes up to 2^19, and the rare wider ellipse (only a file can ask for one) takes 128.
 constexpr std::int64_t kNarrowAxisLimit = std::int64_t{1} << 19;
-
-bool fitsInt(std::int64_t v) {
-    return v >= std::numeric_limits<int>::min() && v <= std::numeric_limits<int>::max();
-}
 
 // An arithmetic right shift by one: rounds toward minus infinity, which `/` does not do for
 // negative values and `>>` does only by the compiler's choice.
@@ -37,7 +32,7 @@ struct Sampling {
 
 Sampling samplingFor(int a, int b) {
     const int m = std::max(a, b);
-    const float dt = m == 0 ? 0.0f : static_cast<float>(kPi / (4.0 * m));
+    const float dt = m == 0 ? 0.0f : static_cast<float>(RasterAlgorithm::kPi / (4.0 * m));
     return {dt, 2 * std::int64_t{m}};
 }
 
@@ -161,14 +156,4 @@ void EllipseAlgorithms::plotFour(std::int64_t xc, std::int64_t yc, std::int64_t 
     plotWide(xc - x, yc + y);
     plotWide(xc + x, yc - y);
     plotWide(xc - x, yc - y);
-}
-
-// A pixel beyond the int range (a centre near the limits plus a semi-axis) cannot be a grid
-// pixel; it goes to the target as the nearest float instead of wrapping around.
-void EllipseAlgorithms::plotWide(std::int64_t x, std::int64_t y) {
-    if (fitsInt(x) && fitsInt(y)) {
-        plotPixel(static_cast<int>(x), static_cast<int>(y));
-    } else {
-        plotPoint(static_cast<float>(x), static_cast<float>(y));
-    }
 }

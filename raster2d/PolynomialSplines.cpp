@@ -18,22 +18,11 @@ double CurveAlgorithms::rationalBezierCurve(const Point3* points, int count, con
 // The chains sample their segments directly inside their own bracket, so the time covers
 // the whole chain.
 double CurveAlgorithms::coonsCurve(const Point3* points, int count) {
-    return bracket([&] {
-        for (int k = 0; points != nullptr && k + 3 < count; ++k) {
-            const Point3* p = points + k;
-            sampleSegment([&](float t) { return curve::coonsPoint(p[0], p[1], p[2], p[3], t); });
-        }
-    });
+    return bracket([&] { sampleChain(points, count, curve::coonsPoint); });
 }
 
 double CurveAlgorithms::catmullRomCurve(const Point3* points, int count) {
-    return bracket([&] {
-        for (int k = 0; points != nullptr && k + 3 < count; ++k) {
-            const Point3* p = points + k;
-            sampleSegment(
-                [&](float t) { return curve::catmullRomPoint(p[0], p[1], p[2], p[3], t); });
-        }
-    });
+    return bracket([&] { sampleChain(points, count, curve::catmullRomPoint); });
 }
 
 // Points come in pairs (curve point, end of its tangent vector); segment j runs from pair j

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <cstdint>
+#include <limits>
 #include <memory>
 
 #include "app/SpeedTimer.h"
@@ -19,6 +21,9 @@ class RasterAlgorithm {
         : target(&output), color(startColor), timer(std::make_unique<SpeedTimer>()) {}
     virtual ~RasterAlgorithm() = default;
 
+    // The value of pi that the angle steps of the parametric forms divide.
+    static constexpr double kPi = 3.141592654;
+
     virtual void setColor(float r, float g, float b) { color = {r, g, b}; }
     const Rgb& currentColor() const { return color; }
 
@@ -34,9 +39,21 @@ class RasterAlgorithm {
 
     void plotPixel(int x, int y) { target->plot(static_cast<float>(x), static_cast<float>(y)); }
     void plotPoint(float x, float y) { target->plot(x, y); }
-    RasterTarget& raster() { return *target; }
+    // A pixel beyond the int range (a centre near the limits plus a radius or semi-axis) cannot
+    // be a grid pixel; it goes to the target as the nearest float instead of wrapping around.
+    void plotWide(std::int64_t x, std::int64_t y) {
+        if (fitsInt(x) && fitsInt(y)) {
+            plotPixel(static_cast<int>(x), static_cast<int>(y));
+        } else {
+            plotPoint(static_cast<float>(x), static_cast<float>(y));
+        }
+    }
 
   private:
+    static bool fitsInt(std::int64_t v) {
+        return v >= std::numeric_limits<int>::min() && v <= std::numeric_limits<int>::max();
+    }
+
     RasterTarget* target;
     Rgb color;
     std::unique_ptr<SpeedTimer> timer;

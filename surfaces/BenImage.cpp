@@ -1,14 +1,11 @@
 #include "surfaces/BenImage.h"
 
 #include <cstdio>
-#include <memory>
+#include <utility>
+
+#include "io/UniqueFile.h"
 
 namespace {
-
-struct FileCloser {
-    void operator()(std::FILE* f) const { std::fclose(f); }
-};
-using File = std::unique_ptr<std::FILE, FileCloser>;
 
 int32_t littleEndian32(const uint8_t* p) {
     return static_cast<int32_t>(static_cast<uint32_t>(p[0]) | static_cast<uint32_t>(p[1]) << 8 |
@@ -24,7 +21,7 @@ void putLittleEndian(std::vector<uint8_t>& out, uint32_t value, int bytes) {
 }  // namespace
 
 bool readImage(const char* path, BenImage& image) {
-    File file(std::fopen(path, "rb"));
+    const UniqueFile file = openFile(path, "rb");
     if (!file) return false;
     uint8_t header[kBenHeaderSize] = {};
     // The header is taken as it stands: only the width and height are used.

@@ -1,22 +1,14 @@
 #include "surfaces/TextureList.h"
 
 #include <cstdio>
-#include <memory>
 #include <string>
 
 #include "app/Application.h"
-
-namespace {
-
-struct FileCloser {
-    void operator()(std::FILE* f) const { std::fclose(f); }
-};
-
-}  // namespace
+#include "io/UniqueFile.h"
 
 void loadTextureList(Application& app, const char* listPath, std::ostream& out,
                      const TextureLoader& load) {
-    std::unique_ptr<std::FILE, FileCloser> file(std::fopen(listPath, "r"));
+    const UniqueFile file = openFile(listPath, "r");
     if (!file) return;
     out << "SYSTEM: Nacitam textury zapsane v textury.cfg ..." << std::endl;
     char word[240];
