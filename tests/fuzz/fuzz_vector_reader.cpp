@@ -1,7 +1,7 @@
 // Feeds arbitrary bytes to the PVF reader. Besides the sanitizers' checks it asks three things
 // of every input: each object read is consistent (its arrays hold what its counts say, every
-// number finite); what the writer then writes reads back as the same objects (coordinates
-// truncated, the rest to six decimals), in reverse order; and writing is stable: reading the
+// number finite); what the writer then writes reads back as the same objects (compared as the
+// round-trip tests compare them), in reverse order; and writing is stable: reading the
 // text back and writing it twice more (the order flips with each read) gives the same text.
 #include <cmath>
 #include <cstdint>
@@ -14,6 +14,7 @@
 #include "io/PvfBlockWriter.h"
 #include "io/PvfReader.h"
 #include "io/PvfWriter.h"
+#include "tests/unit/RoundTripMatch.h"
 
 namespace {
 
@@ -56,37 +57,6 @@ void checkLists(const ObjectList& objects2D, const ObjectList& surfaces3D) {
         checkObject(s, true);
 }
 
-// "%f" keeps six decimals; past 2^23 the float itself is coarser than that.
-bool sameFixed(float read, float written) {
-    return std::fabs(read - written) <= 1e-6f * std::fmax(1.0f, std::fabs(written));
-}
-
-bool sameFloats(const std::vector<float>& read, const std::vector<float>& written) {
-    if (read.size() != written.size()) return false;
-    for (std::size_t i = 0; i < read.size(); ++i) {
-        if (!sameFixed(read[i], written[i])) return false;
-    }
-    return true;
-}
-
-void checkReadBack(const SceneObject& read, const SceneObject& written) {
-    require(read.kind == (isNurbs(written.kind) ? kNurbsCircle : written.kind));
-    require(read.pointCount == written.pointCount && read.sizeA == written.sizeA);
-    require(read.sizeB == written.sizeB && read.angle == written.angle);
-    require(read.order == written.order && read.knotCount == written.knotCount);
-    require(read.points.size() == written.points.size());
-    for (std::size_t i = 0; i < read.points.size(); ++i) {
-        const Point3& r = read.points[i];
-        const Point3& w = written.points[i];
-        require(r.x == static_cast<float>(truncatedCoordinate(w.x)));
-        require(r.y == static_cast<float>(truncatedCoordinate(w.y)));
-        require(r.z == static_cast<float>(truncatedCoordinate(w.z)));
-    }
-    require(sameFloats(read.weights, written.weights) && sameFloats(read.knots, written.knots));
-    for (int c = 0; c < 3; ++c)
-        require(sameFixed(read.color[c], written.color[c]));
-}
-
 // The objects that have a block, in list order, against the same read back (reversed).
 void checkList(const ObjectList& original, const ObjectList& readBack, bool surfaces) {
     std::vector<const SceneObject*> written;
@@ -102,7 +72,7 @@ void checkList(const ObjectList& original, const ObjectList& readBack, bool surf
     require(readBack.size() == written.size());
     auto w = written.rbegin();
     for (const SceneObject& r : readBack)
-        checkReadBack(r, **w++);
+        require(roundTripMismatch(r, **w++).empty());
 }
 
 std::string rewritten(const std::string& text) {

@@ -1,25 +1,64 @@
 #pragma once
 
+#include <cstring>
 #include <sstream>
 #include <string>
 #include <vector>
 
 #include "FakeWindowSystem.h"
+#include "PixelSupport.h"
 #include "app/Application.h"
+#include "app/FrameSource.h"
 #include "app/ObjectKind.h"
 #include "raster2d/RasterTarget.h"
 
-// An application wired to a string console, a fake window system and a recording target,
-// with the colours that main passes.
+inline const std::string kBanner =
+    "-------------------------------------------------------\n"
+    " PIXELFORGE 1.0           Vyuka rastrove grafiky 2026  \n"
+    "-------------------------------------------------------\n"
+    "\n";
+
+// A fixed picture; or, when `allocationFails`, the answer of a machine out of memory.
+class FakeFrameSource final : public FrameSource {
+  public:
+    bool readFrame(RgbFrame& frame) override {
+        ++reads;
+        if (allocationFails || !frame.allocate(width, height)) return false;
+        for (std::size_t i = 0; i < frame.size(); ++i)
+            frame.data()[i] = rgb.at(i);
+        return true;
+    }
+
+    void setPicture(int w, int h, std::vector<uint8_t> bytes) {
+        width = w;
+        height = h;
+        rgb = std::move(bytes);
+    }
+
+    int width = 0;
+    int height = 0;
+    std::vector<uint8_t> rgb;
+    bool allocationFails = false;
+    int reads = 0;
+};
+
+// An application wired to a string console and error stream, a fake window system, a fake frame
+// source and a recording target, with the colours that main passes.
 struct AppFixture {
     explicit AppFixture(const char* sceneFile = nullptr)
         : app(sceneFile, false, 0, {1, 0, 0}, {1, 0, 1}, {0, 0, 1},
-              AppServices{console, window, target, &errors}) {}
+              AppServices{console, window, target, &errors, &frames}) {}
 
+    // What the console got since the last call.
     std::string takeConsole() {
         std::string text = console.str();
         console.str("");
         return text;
+    }
+
+    void setFileName(const std::string& name) {
+        std::strncpy(app.fileName, name.c_str(), sizeof app.fileName - 1);
+        app.fileName[sizeof app.fileName - 1] = '\0';
     }
 
     // Adds an object at the front, as every creator does, and returns it.
@@ -41,25 +80,34 @@ struct AppFixture {
     std::ostringstream errors;
     FakeWindowSystem window;
     RecordingTarget target;
+    FakeFrameSource frames;
     Application app;
 };
 
-// The plots of each drawing call: every call begins with its colour.
-struct DrawCall {
-    float r, g, b;
-    std::vector<PlottedPoint> points;
+// A speed row: its fixed text, then a time in the default float format, then its tail.
+struct SpeedRow {
+    std::string head;
+    std::string tail;
 };
 
-inline std::vector<DrawCall> drawCalls(const RecordingTarget& target) {
-    std::vector<DrawCall> calls;
-    for (std::size_t c = 0; c < target.colors.size(); ++c) {
-        const auto& change = target.colors[c];
-        const std::size_t end =
-            c + 1 < target.colors.size() ? target.colors[c + 1].atPlot : target.points.size();
-        DrawCall call{change.r, change.g, change.b, {}};
-        call.points.assign(target.points.begin() + static_cast<std::ptrdiff_t>(change.atPlot),
-                           target.points.begin() + static_cast<std::ptrdiff_t>(end));
-        calls.push_back(call);
+inline SpeedRow speedRow(const std::string& head, const std::string& tail = "") {
+    return {head, tail};
+}
+
+// True when `console` is exactly these rows; the first row's time goes to `time`.
+inline bool areRows(const std::string& console, const std::vector<SpeedRow>& rows,
+                    double* time = nullptr) {
+    std::size_t at = 0;
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        if (console.compare(at, rows[i].head.size(), rows[i].head) != 0) return false;
+        at += rows[i].head.size();
+        const std::size_t end = console.find_first_not_of("0123456789.e+-", at);
+        if (end == std::string::npos || end == at) return false;
+        if (i == 0 && time != nullptr) *time = std::stod(console.substr(at, end - at));
+        at = end;
+        const std::string tail = rows[i].tail + "\n";
+        if (console.compare(at, tail.size(), tail) != 0) return false;
+        at += tail.size();
     }
-    return calls;
+    return at == console.size();
 }

@@ -5,13 +5,11 @@
 #include <string>
 #include <vector>
 
-#include "SaveCommandsSupport.h"
-#include "VectorFileSupport.h"
+#include "AppFixture.h"
+#include "FileSupport.h"
 #include "io/BitmapEncoders.h"
 
 namespace {
-
-using Bytes = std::vector<uint8_t>;
 
 // A picture in which every pixel differs and no axis is symmetric: a flip, a swap or a lost
 // padding byte shows at once. Rows bottom-up, red-green-blue.
@@ -86,11 +84,6 @@ Decoded parseTga(const Bytes& file) {
     return d;
 }
 
-Bytes bytesOfFile(const std::string& path) {
-    const std::string text = fileBytes(path);
-    return Bytes(text.begin(), text.end());
-}
-
 TEST(BitmapExport, WindowSizeGivesTheFileSizes) {
     const Bytes picture = testPicture(800, 592);
     const RgbPixels pixels{800, 592, picture.data()};
@@ -109,6 +102,7 @@ TEST(BitmapExport, OddWidthPadsBmpRowsOnly) {
     EXPECT_EQ(bmp.at(54 + 2404), picture[3 * 801 + 2]) << "the second row starts blue first";
 }
 
+// Both parsers take the first stored pixel for the lower-left one, blue first.
 TEST(BitmapExport, FilesReadBackAsTheirPixels) {
     for (const auto& size : {std::pair<int, int>{5, 3}, {4, 2}, {6, 7}, {1, 1}, {0, 0}, {3, 0}}) {
         SCOPED_TRACE(std::to_string(size.first) + "x" + std::to_string(size.second));
@@ -127,15 +121,6 @@ TEST(BitmapExport, FilesReadBackAsTheirPixels) {
     }
 }
 
-// The lower-left pixel comes first, in blue-green-red order.
-TEST(BitmapExport, FirstStoredPixelIsTheLowerLeftOne) {
-    const Bytes picture = testPicture(5, 3);
-    const Bytes bmp = encodeBmp({5, 3, picture.data()});
-    const Bytes tga = encodeTga({5, 3, picture.data()});
-    EXPECT_EQ(Bytes(bmp.begin() + 54, bmp.begin() + 57), (Bytes{30, 20, 10}));
-    EXPECT_EQ(Bytes(tga.begin() + 18, tga.begin() + 21), (Bytes{30, 20, 10}));
-}
-
 TEST(BitmapExport, FrameBufferSizes) {
     RgbFrame frame;
     ASSERT_TRUE(frame.allocate(801, 3));
@@ -146,64 +131,62 @@ TEST(BitmapExport, FrameBufferSizes) {
     EXPECT_TRUE(encodeBmp(frame.pixels()).size() == 54u);
 }
 
-struct ExportCase {
-    const char* field;
-    bool tga;
-    const char* file;
-};
-
-const char* const kBmpDone = "SYSTEM: Export do bitmapy BMP probehl uspesne\n";
-const char* const kTgaDone = "SYSTEM: Export do bitmapy Truevision TARGA (TGA) probehl uspesne\n";
-
-TEST(BitmapExport, ExportNameRules) {
-    const std::vector<ExportCase> cases = {
-        {"shot.BMP", false, "shot.BMP"},     {"shot", false, "shot.bmp"},
-        {"shot.tga", false, "shot.tga.bmp"}, {"a.bmp.old", false, "a.bmp.old"},
-        {"shot.Bmp", false, "shot.Bmp.bmp"}, {"shot", true, "shot.tga"},
-        {"shot.TGA", true, "shot.TGA"},      {"shot.bmp", true, "shot.bmp.tga"},
+// The export commands report, write the picture under the name their rule gives and reset the
+// name field.
+TEST(BitmapExport, ExportCommandsWriteTheFrame) {
+    const struct {
+        const char* field;
+        int command;
+        const char* file;
+        const char* console;
+    } cases[] = {
+        {"shot", 99, "shot.bmp", "SYSTEM: Export do bitmapy BMP probehl uspesne\n"},
+        {"shot.TGA", 101, "shot.TGA",
+         "SYSTEM: Export do bitmapy Truevision TARGA (TGA) probehl uspesne\n"},
     };
-    for (const ExportCase& c : cases) {
+    for (const auto& c : cases) {
         SCOPED_TRACE(c.field);
         ScratchDir dir;
-        SaveCommandsApp t;
-        t.frames.setPicture(5, 3, testPicture(5, 3));
-        t.newConsole();
-        t.setFileName(dir.path(c.field));
-        t.app->panelCommand(c.tga ? 101 : 99);
-        EXPECT_EQ(t.newConsole(), c.tga ? kTgaDone : kBmpDone);
-        EXPECT_STREQ(t.app->fileName, "export");
-        ASSERT_TRUE(std::filesystem::exists(dir.path(c.file)));
-        const Bytes file = bytesOfFile(dir.path(c.file));
-        const Decoded picture = c.tga ? parseTga(file) : parseBmp(file);
+        AppFixture f;
+        f.frames.setPicture(5, 3, testPicture(5, 3));
+        f.takeConsole();
+        f.setFileName(dir.path(c.field));
+        f.app.panelCommand(c.command);
+        EXPECT_EQ(f.takeConsole(), c.console);
+        EXPECT_STREQ(f.app.fileName, "export");
+        const std::string text = fileBytes(dir.path(c.file));
+        const Bytes file(text.begin(), text.end());
+        ASSERT_FALSE(file.empty());
+        const Decoded picture = c.command == 101 ? parseTga(file) : parseBmp(file);
         EXPECT_EQ(picture.rgb, testPicture(5, 3));
     }
 }
 
 TEST(BitmapExport, FileThatCannotBeCreated) {
     ScratchDir dir;
-    SaveCommandsApp t;
-    t.frames.setPicture(2, 2, testPicture(2, 2));
-    t.newConsole();
-    t.setFileName(dir.path("missing/shot"));
-    t.app->exportBmp();
-    t.setFileName(dir.path("missing/shot"));
-    t.app->exportTga();
-    EXPECT_EQ(t.newConsole(),
+    AppFixture f;
+    f.frames.setPicture(2, 2, testPicture(2, 2));
+    f.takeConsole();
+    f.setFileName(dir.path("missing/shot"));
+    f.app.exportBmp();
+    f.setFileName(dir.path("missing/shot"));
+    f.app.exportTga();
+    EXPECT_EQ(f.takeConsole(),
               "SYSTEM: Export do bitmapy BMP se nezdaril\n"
               "SYSTEM: Export do bitmapy Truevision TARGA (TGA) se nezdaril\n");
-    EXPECT_STREQ(t.app->fileName, "export");
+    EXPECT_STREQ(f.app.fileName, "export");
     EXPECT_TRUE(std::filesystem::is_empty(dir.root));
-    EXPECT_TRUE(t.window.exitStatuses.empty());
-    EXPECT_EQ(t.frames.reads, 0) << "no redraw for a file that cannot be written";
+    EXPECT_TRUE(f.window.exitStatuses.empty());
+    EXPECT_EQ(f.frames.reads, 0) << "no redraw for a file that cannot be written";
 }
 
 TEST(BitmapExport, PixelBufferThatCannotBeAllocatedEndsTheProcess) {
     ScratchDir dir;
-    SaveCommandsApp t;
-    t.frames.allocationFails = true;
-    t.setFileName(dir.path("shot"));
-    t.app->exportTga();
-    EXPECT_EQ(t.window.exitStatuses, std::vector<int>{-1});
+    AppFixture f;
+    f.frames.allocationFails = true;
+    f.setFileName(dir.path("shot"));
+    f.app.exportTga();
+    EXPECT_EQ(f.window.exitStatuses, std::vector<int>{-1});
 }
 
 }  // namespace

@@ -23,22 +23,6 @@ Pixels bresenham(int xc, int yc, int r) {
     return pixelsOf(drawCircle(&CircleAlgorithms::circleBresenham, xc, yc, r));
 }
 
-std::set<Pixel> setOf(const Pixels& pixels) { return {pixels.begin(), pixels.end()}; }
-
-// (x, y) with every sign combination and its mirror (y, x).
-std::set<Pixel> mirrored(std::initializer_list<Pixel> octant) {
-    std::set<Pixel> out;
-    for (const Pixel& p : octant) {
-        for (int sx : {-1, 1}) {
-            for (int sy : {-1, 1}) {
-                out.insert({sx * p.first, sy * p.second});
-                out.insert({sx * p.second, sy * p.first});
-            }
-        }
-    }
-    return out;
-}
-
 TEST(CircleBresenham, RadiusFiveInEmissionOrder) {
     // Hand trace: d = -7, -1, 9, 7, 13; y drops after x = 2 and x = 3; the loop ends at x = 4.
     const Pixels expected = {
@@ -122,23 +106,14 @@ TEST(CircleBresenham, CoordinatesBeyondTheIntRangeDoNotWrapAround) {
 
 // The chords of circleRotation as the lineDrawer drew them: every lineBresenham call opens
 // with its own colour change, after the one of the circle's bracket.
-std::vector<Pixels> chordsOf(const RecordingTarget& target) {
-    std::vector<Pixels> chords;
-    const Pixels all = pixelsOf(target);
-    for (std::size_t i = 1; i < target.colors.size(); ++i) {
-        const std::size_t from = target.colors[i].atPlot;
-        const std::size_t to =
-            i + 1 < target.colors.size() ? target.colors[i + 1].atPlot : all.size();
-        chords.emplace_back(all.begin() + static_cast<long>(from),
-                            all.begin() + static_cast<long>(to));
-    }
-    return chords;
-}
-
 std::vector<Pixels> rotationChords(int xc, int yc, int r) {
     const RecordingTarget target = drawCircle(&CircleAlgorithms::circleRotation, xc, yc, r);
     EXPECT_EQ(target.colors.at(0).atPlot, 0u);
-    return chordsOf(target);
+    std::vector<Pixels> chords;
+    for (const DrawCall& call : drawCalls(target))
+        chords.push_back(pixelsOf(call.points));
+    chords.erase(chords.begin());
+    return chords;
 }
 
 TEST(CircleRotation, FirstEightChordsOfRadiusTwenty) {
@@ -189,8 +164,6 @@ TEST(CircleRotation, ChordsJoinAndTurnAlittleMoreThanAnOctant) {
 TEST(CircleRotation, ChordsAreDrawnInTheCirclesColour) {
     RecordingTarget target;
     CircleAlgorithms circles(target, {0, 1, 0});
-    EXPECT_EQ(circles.lineDrawer.currentColor().r, 1.0f);  // the lineDrawer starts red
-    EXPECT_EQ(circles.lineDrawer.currentColor().g, 0.0f);
     for (const Rgb& colour : {Rgb{0.25f, 0.5f, 0.75f}, Rgb{1.0f, 0.0f, 1.0f}}) {
         target.clear();
         circles.setColor(colour.r, colour.g, colour.b);
@@ -260,21 +233,6 @@ TEST(CircleParametric, RandomRadiiLieOnTheCircleFromZeroToAnEighthTurn) {
         // The last angle is a quarter of pi: its first point sits on the diagonal.
         const PlottedPoint& last = target.points[8u * static_cast<std::size_t>(r)];
         EXPECT_NEAR(last.x - 300.0, last.y - 200.0, 1e-3) << "r = " << r;
-    }
-}
-
-TEST(AllCircles, BracketSetsTheColourBeforeAnyPoint) {
-    for (CircleOp op : {&CircleAlgorithms::circleBresenham, &CircleAlgorithms::circleRotation,
-                        &CircleAlgorithms::circleParametric}) {
-        RecordingTarget target;
-        CircleAlgorithms circles(target, {0, 1, 0});
-        circles.setColor(0.5f, 0.25f, 0.125f);
-        EXPECT_GE((circles.*op)(0, 0, 12), 0.0);
-        ASSERT_FALSE(target.colors.empty());
-        EXPECT_EQ(target.colors[0].atPlot, 0u);
-        EXPECT_EQ(target.colors[0].r, 0.5f);
-        EXPECT_EQ(target.colors[0].b, 0.125f);
-        EXPECT_FALSE(target.points.empty());
     }
 }
 

@@ -5,7 +5,7 @@
 #include <new>
 #include <vector>
 
-#include "raster2d/CurveAlgorithms.h"
+#include "CurveTestSupport.h"
 
 // Counting replacements of the global allocation functions, for the whole test program: the
 // curves are drawn every frame, so after a first frame they must not touch the heap. No other
@@ -25,10 +25,6 @@ std::atomic<long> heapAllocations{0};
 
 namespace {
 
-Point3 at(float x, float y) { return {x, y, 0.0f}; }
-
-const Point3 kP[4] = {at(0, 0), at(10, 40), at(50, 40), at(60, 0)};
-
 // Allocations made while `work` runs.
 template <class Work>
 long allocationsDuring(Work&& work) {
@@ -42,34 +38,41 @@ TEST(CurveAllocation, CounterSeesAllocations) {
     EXPECT_EQ(allocationsDuring([] { ::operator delete(::operator new(16)); }), 1);
 }
 
+// Counts the colour changes only: one per chord plus the operation's own.
+class ChordCounter final : public RasterTarget {
+  public:
+    void setColor(float, float, float) override { ++colorChanges; }
+    void plot(float, float) override {}
+    long colorChanges = 0;
+};
+
+// N = 500 asks for depth 50: the cap holds it at depth 20, a million chords, drawn once here.
 TEST(CurveAllocation, RecursiveBezierAtDepthTwentyStaysOffTheHeap) {
-    CountingTarget target;
-    CurveAlgorithms curves(target, {1, 1, 0}, 201);
-    curves.bezierCubicRecursive(kP[0], kP[1], kP[2], kP[3]);
-    target.count = 0;
-    EXPECT_EQ(allocationsDuring([&] { curves.bezierCubicRecursive(kP[0], kP[1], kP[2], kP[3]); }),
+    ChordCounter target;
+    CurveAlgorithms curves(target, {1, 1, 0}, 11);
+    curves.bezierCubicRecursive(kArch[0], kArch[1], kArch[2], kArch[3]);
+    curves.sampleCount = 500;
+    target.colorChanges = 0;
+    EXPECT_EQ(allocationsDuring(
+                  [&] { curves.bezierCubicRecursive(kArch[0], kArch[1], kArch[2], kArch[3]); }),
               0);
-    EXPECT_GE(target.count, std::size_t{1} << 20);  // a million chords of at least one pixel
+    EXPECT_EQ(target.colorChanges - 1, 1L << 20);
 }
 
 TEST(CurveAllocation, ASecondFrameOfEveryCurveAllocatesNothing) {
     std::vector<Point3> many;
     for (int i = 0; i < 50; ++i) {
-        many.push_back(at(static_cast<float>(16 * i), static_cast<float>(i % 2) * 90.0f));
+        many.push_back(pt(static_cast<float>(16 * i), static_cast<float>(i % 2) * 90.0f));
     }
     const std::vector<float> weights(50, 1.0f);
-    const std::vector<Point3> circle = {at(50, 0),    at(50, 50),  at(-50, 50), at(-50, 0),
-                                        at(-50, -50), at(50, -50), at(50, 0)};
-    const std::vector<float> circleKnots = {0, 0, 0, 0.25f, 0.5f, 0.5f, 0.75f, 1, 1, 1};
-    const std::vector<float> circleWeights = {1, 0.5f, 0.5f, 1, 0.5f, 0.5f, 1};
 
     CountingTarget target;
     CurveAlgorithms curves(target, {1, 1, 0}, 201);
     auto frame = [&] {
-        curves.bezierCubicIterative(kP[0], kP[1], kP[2], kP[3]);
-        curves.fergusonCubic(kP[0], kP[1], kP[2], kP[3]);
-        curves.coonsCubic(kP[0], kP[1], kP[2], kP[3]);
-        curves.catmullRomCubic(kP[0], kP[1], kP[2], kP[3]);
+        curves.bezierCubicIterative(kArch[0], kArch[1], kArch[2], kArch[3]);
+        curves.fergusonCubic(kArch[0], kArch[1], kArch[2], kArch[3]);
+        curves.coonsCubic(kArch[0], kArch[1], kArch[2], kArch[3]);
+        curves.catmullRomCubic(kArch[0], kArch[1], kArch[2], kArch[3]);
         curves.bezierCurve(many.data(), 50);
         curves.rationalBezierCurve(many.data(), 12, weights.data());
         curves.coonsCurve(many.data(), 50);
@@ -78,7 +81,7 @@ TEST(CurveAllocation, ASecondFrameOfEveryCurveAllocatesNothing) {
         for (int order = 1; order <= 5; ++order) {
             curves.bsplineCurve(many.data(), 50, order);
         }
-        curves.nurbsCurve(circle.data(), circleKnots.data(), circleWeights.data(), 7, 10);
+        curves.nurbsCurve(kCirclePoints.data(), kCircleKnots.data(), kCircleWeights.data(), 7, 10);
         curves.drawPolygon(many.data(), 50, 1, 0, 0);
     };
     frame();

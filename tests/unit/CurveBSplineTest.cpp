@@ -14,10 +14,6 @@ namespace {
 const std::vector<Point3> kSix = {pt(0, 0),  pt(10, 40), pt(50, 40),
                                   pt(60, 0), pt(90, 30), pt(100, -20)};
 
-const std::vector<Point3> kCirclePoints = {pt(50, 0),    pt(50, 50),  pt(-50, 50), pt(-50, 0),
-                                           pt(-50, -50), pt(50, -50), pt(50, 0)};
-const std::vector<float> kCircleKnots = {0, 0, 0, 0.25f, 0.5f, 0.5f, 0.75f, 1, 1, 1};
-const std::vector<float> kCircleWeights = {1, 0.5f, 0.5f, 1, 0.5f, 0.5f, 1};
 const std::vector<float> kBezierKnots = {0, 0, 0, 0, 1, 1, 1, 1};
 const std::vector<float> kUnitWeights = {1, 1, 1, 1};
 
@@ -151,15 +147,9 @@ TEST(CurveBSpline, SampleCountsBelowTwoDrawNothing) {
 TEST(CurveNurbs, CirclePresetIsATrueCircle) {
     CurveRig rig(9);
     rig.curves.nurbsCurve(kCirclePoints.data(), kCircleKnots.data(), kCircleWeights.data(), 7, 10);
-    EXPECT_EQ(rig.chords(), chordsThrough({{50, 0},
-                                           {40, 30},
-                                           {0, 50},
-                                           {-40, 30},
-                                           {-50, 0},
-                                           {-40, -30},
-                                           {0, -50},
-                                           {40, -30},
-                                           {50, 0}}));
+    const Pixels corners = {{50, 0},    {40, 30}, {0, 50},   {-40, 30}, {-50, 0},
+                            {-40, -30}, {0, -50}, {40, -30}, {50, 0}};
+    EXPECT_EQ(rig.chords(), chordsThrough(corners));
 
     CurveRig fine(201);
     fine.curves.nurbsCurve(kCirclePoints.data(), kCircleKnots.data(), kCircleWeights.data(), 7, 10);
@@ -218,15 +208,14 @@ TEST(CurveNurbs, EqualWeightsGiveTheBSpline) {
 }
 
 TEST(CurveNurbs, ZeroDenominatorSkipsTheSample) {
-    const std::vector<Point3> arch = {pt(0, 0), pt(10, 40), pt(50, 40), pt(60, 0)};
     const std::vector<float> cancelling = {1, 0, 0, -1};  // h sums to 0 at v = 1/2
     CurveRig rig(3);
-    rig.curves.nurbsCurve(arch.data(), kBezierKnots.data(), cancelling.data(), 4, 8);
+    rig.curves.nurbsCurve(kArch.data(), kBezierKnots.data(), cancelling.data(), 4, 8);
     EXPECT_EQ(rig.chords(), (Chords{{{0, 0}, {60, 0}}}));
 
     const std::vector<float> zero = {0, 0, 0, 0};
     CurveRig none(101);
-    none.curves.nurbsCurve(arch.data(), kBezierKnots.data(), zero.data(), 4, 8);
+    none.curves.nurbsCurve(kArch.data(), kBezierKnots.data(), zero.data(), 4, 8);
     EXPECT_TRUE(none.target.points.empty());  // only the end point survives: no chord
 }
 
@@ -270,9 +259,8 @@ TEST(CurveNurbs, HandEditedKnotsAndWeightsStayInBoundsAndFinite) {
         CurveRig rig(15);
         rig.curves.nurbsCurve(p.data(), u.data(), w.data(), count, knotCount);
         for (const PlottedPoint& q : rig.target.points) {
-            ASSERT_TRUE(std::isfinite(q.x) && std::isfinite(q.y)) << "trial " << trial;
-            ASSERT_LE(std::abs(q.x), CurveAlgorithms::kCoordinateLimit);
-            ASSERT_LE(std::abs(q.y), CurveAlgorithms::kCoordinateLimit);
+            ASSERT_LE(std::abs(q.x), CurveAlgorithms::kCoordinateLimit) << "trial " << trial;
+            ASSERT_LE(std::abs(q.y), CurveAlgorithms::kCoordinateLimit) << "trial " << trial;
         }
     }
 }

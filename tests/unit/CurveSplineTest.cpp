@@ -9,8 +9,6 @@
 
 namespace {
 
-const std::vector<Point3> kArch = {pt(0, 0), pt(10, 40), pt(50, 40), pt(60, 0)};
-
 // Exact C(n, k) in integers: each partial product c·(n - i)/(i + 1) is itself a binomial.
 uint64_t exactBinomial(int n, int k) {
     uint64_t c = 1;
@@ -88,15 +86,6 @@ TEST(CurveBezierSpline, EqualWeightsGiveThePlainCurve) {
     }
 }
 
-TEST(CurveBezierSpline, LargerWeightPullsTowardItsPoint) {
-    const std::vector<float> even = {1, 1, 1, 1};
-    const std::vector<float> heavy = {1, 1, 10, 1};
-    const Point3 a = curve::rationalBezierPoint(kArch.data(), 4, even.data(), 0.5f);
-    const Point3 b = curve::rationalBezierPoint(kArch.data(), 4, heavy.data(), 0.5f);
-    auto dist = [](const Point3& p, const Point3& q) { return std::hypot(p.x - q.x, p.y - q.y); };
-    EXPECT_LT(dist(b, kArch[2]), dist(a, kArch[2]) / 2);
-}
-
 TEST(CurveBezierSpline, ZeroDenominatorSkipsTheSample) {
     // Weights 1, 0, 0, -1 cancel at t = 1/2: that sample is left out and the curve joins
     // the samples on either side.
@@ -125,15 +114,13 @@ TEST(CurveBezierSpline, ZeroWeightsNeverPlotNaN) {
         CurveRig rig(21);
         rig.curves.rationalBezierCurve(p.data(), count, w.data());
         for (const PlottedPoint& q : rig.target.points) {
-            ASSERT_TRUE(std::isfinite(q.x) && std::isfinite(q.y)) << "trial " << trial;
-            ASSERT_LE(std::abs(q.x), CurveAlgorithms::kCoordinateLimit);
-            ASSERT_LE(std::abs(q.y), CurveAlgorithms::kCoordinateLimit);
+            ASSERT_LE(std::abs(q.x), CurveAlgorithms::kCoordinateLimit) << "trial " << trial;
+            ASSERT_LE(std::abs(q.y), CurveAlgorithms::kCoordinateLimit) << "trial " << trial;
         }
     }
 }
 
 TEST(CurveBezierSpline, FactorialsAndBinomialsStayFiniteAtDegree49) {
-    EXPECT_TRUE(std::isfinite(curve::factorial(49)));
     EXPECT_NEAR(curve::factorial(49) / 6.082818640342675608e62, 1.0, 1e-12);
     EXPECT_EQ(curve::factorial(0), 1.0);
     EXPECT_EQ(curve::factorial(10), 3628800.0);

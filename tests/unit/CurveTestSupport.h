@@ -21,17 +21,15 @@ inline std::ostream& operator<<(std::ostream& out, const Chord& c) {
                << c.to.second << ")";
 }
 
-// Every line drawer call sets the target colour before its first pixel, so the colour changes
-// split the recording into chords. A timed curve operation sets the colour once itself first:
-// skip that one (skip = 0 for the untimed polygon).
+// Every line drawer call sets the target colour before its first pixel, so the draw calls are
+// the chords. A timed curve operation sets the colour once itself first: skip that one (skip = 0
+// for the untimed polygon).
 inline Chords chordsOf(const RecordingTarget& target, std::size_t skip = 1) {
     Chords out;
-    const Pixels pixels = pixelsOf(target);
-    for (std::size_t c = skip; c < target.colors.size(); ++c) {
-        const std::size_t first = target.colors[c].atPlot;
-        const std::size_t end =
-            c + 1 < target.colors.size() ? target.colors[c + 1].atPlot : pixels.size();
-        if (first < end) out.push_back({pixels[first], pixels[end - 1]});
+    const std::vector<DrawCall> calls = drawCalls(target);
+    for (std::size_t c = skip; c < calls.size(); ++c) {
+        const Pixels pixels = pixelsOf(calls[c].points);
+        if (!pixels.empty()) out.push_back({pixels.front(), pixels.back()});
     }
     return out;
 }
@@ -56,11 +54,21 @@ inline Chords segmentChords(const Pixels& samples) {
 
 inline Point3 pt(float x, float y) { return {x, y, 0.0f}; }
 
+// The control points of the worked examples.
+inline const std::vector<Point3> kArch = {pt(0, 0), pt(10, 40), pt(50, 40), pt(60, 0)};
+
+// The NURBS circle preset of radius 50 about the origin.
+inline const std::vector<Point3> kCirclePoints = {
+    pt(50, 0), pt(50, 50), pt(-50, 50), pt(-50, 0), pt(-50, -50), pt(50, -50), pt(50, 0)};
+inline const std::vector<float> kCircleKnots = {0, 0, 0, 0.25f, 0.5f, 0.5f, 0.75f, 1, 1, 1};
+inline const std::vector<float> kCircleWeights = {1, 0.5f, 0.5f, 1, 0.5f, 0.5f, 1};
+
 // Control points anywhere in the window, from a seeded generator.
 inline std::vector<Point3> randomPoints(std::mt19937& rng, int count) {
     std::uniform_real_distribution<float> coord(0.0f, 800.0f);
     std::vector<Point3> out;
-    for (int i = 0; i < count; ++i) out.push_back(pt(coord(rng), coord(rng)));
+    for (int i = 0; i < count; ++i)
+        out.push_back(pt(coord(rng), coord(rng)));
     return out;
 }
 

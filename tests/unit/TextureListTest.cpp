@@ -1,16 +1,12 @@
 #include <gtest/gtest.h>
 
-#include <filesystem>
-#include <fstream>
 #include <sstream>
 #include <string>
 #include <vector>
 
-#include "FakeWindowSystem.h"
-#include "app/Application.h"
+#include "AppFixture.h"
+#include "FileSupport.h"
 #include "surfaces/TextureList.h"
-
-namespace fs = std::filesystem;
 
 namespace {
 
@@ -18,21 +14,9 @@ const std::string kHeading = "SYSTEM: Nacitam textury zapsane v textury.cfg ...\
 
 class TextureListTest : public testing::Test {
   protected:
-    TextureListTest()
-        : app(nullptr, false, 0, Rgb{1, 1, 1}, Rgb{1, 1, 1}, Rgb{1, 1, 1},
-              AppServices{console, window, raster}),
-          listPath((fs::path(testing::TempDir()) / "textury-test.cfg").string()) {
-        console.str("");  // drop the start-up banner
-        app.textureLabels.fill("unset");
-    }
-    ~TextureListTest() override {
-        std::error_code ignored;
-        fs::remove(listPath, ignored);
-    }
+    TextureListTest() { app.textureLabels.fill("unset"); }
 
-    void writeList(const std::string& text) const {
-        std::ofstream(listPath, std::ios::binary) << text;
-    }
+    void writeList(const std::string& text) const { writeFile(listPath, text); }
 
     // Each loaded name gets a texture name of 100 plus its place in the order of loading.
     void load(const std::string& path) {
@@ -42,11 +26,11 @@ class TextureListTest : public testing::Test {
         });
     }
 
+    AppFixture fixture;
+    Application& app = fixture.app;
     std::ostringstream console;
-    FakeWindowSystem window;
-    RecordingTarget raster;
-    Application app;
-    std::string listPath;
+    ScratchDir dir;
+    const std::string listPath = dir.path("textury.cfg");
     std::vector<std::string> loaded;
 };
 
@@ -102,7 +86,7 @@ TEST_F(TextureListTest, EmptyListPrintsTheHeadingOnly) {
 }
 
 TEST_F(TextureListTest, MissingListPrintsNothing) {
-    load((fs::path(testing::TempDir()) / "no-such-list.cfg").string());
+    load(dir.path("no-such-list.cfg"));
     EXPECT_EQ(console.str(), "");
     EXPECT_TRUE(loaded.empty());
     EXPECT_EQ(app.textureCount, 0);

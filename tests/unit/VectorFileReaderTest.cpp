@@ -1,7 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <cerrno>
-#include <cstring>
 #include <string>
 #include <vector>
 
@@ -64,13 +62,6 @@ TEST(VectorFileReader, LexicalRules) {
         EXPECT_EQ(scene.report.status, Status::Complete);
         EXPECT_EQ(kindsOf(scene.objects2D), c.kinds);
     }
-}
-
-TEST(VectorFileReader, KeywordInACommentStartsAtThatWord) {
-    const ReadScene scene = readText("; header\n\n; old LINE_DDA 10 20 110 70 more words\n");
-    ASSERT_EQ(scene.objects2D.size(), 1u);
-    expectPoint(scene.object(0).points[0], 10, 20);
-    expectPoint(scene.object(0).points[1], 110, 70);
 }
 
 TEST(VectorFileReader, FixedHandlesOfCirclesAndEllipses) {
@@ -162,39 +153,34 @@ TEST(VectorFileReader, RationalSurfaceAlwaysTakesSixteenPoints) {
     EXPECT_EQ(scene.objects2D.size(), 1u) << "the block ends after its colour";
 }
 
-TEST(VectorFileReader, ObjectsGoToTheFrontAndTheLastReadIsActive) {
-    const ReadScene scene = readText(
-        "\nLINE_BRESENHAM 1 1 2 2\nLINE_DDA 1 1 2 2\nLINE_ENHANCED_DDA 1 1 2 2\n"
-        "SURFACE_COONS_BICUBIC 16\n" +
-        surfaceNumbers(false) + "SURFACE_FERGUSON_BICUBIC 16\n" + surfaceNumbers(false));
-    EXPECT_EQ(kindsOf(scene.objects2D), (std::vector<int>{kLineTwoStep, kLineDDA, kLineBresenham}));
-    EXPECT_TRUE(scene.object(0).active);
-    EXPECT_FALSE(scene.object(1).active);
-    EXPECT_FALSE(scene.object(2).active);
-    EXPECT_EQ(kindsOf(scene.surfaces3D), (std::vector<int>{kSurfaceFerguson, kSurfaceCoons}));
-    EXPECT_TRUE(scene.surface(0).active);
-    EXPECT_FALSE(scene.surface(1).active);
-    EXPECT_TRUE(scene.surface(1).weights.empty());
+std::vector<bool> activeFlags(const ObjectList& list) {
+    std::vector<bool> flags;
+    for (const SceneObject& o : list)
+        flags.push_back(o.active);
+    return flags;
 }
 
-// A 2D block clears every active flag of its list; a surface only the first one it finds.
-TEST(VectorFileReader, ReadingAddsToListsThatAlreadyHoldObjects) {
-    ObjectList objects2D(2);
-    ObjectList surfaces3D(2);
-    for (SceneObject& o : objects2D)
-        o.active = true;
-    for (SceneObject& o : surfaces3D)
-        o.active = true;
-    readPvfText("\nLINE_DDA 1 2 3 4\nSURFACE_BEZIER_BICUBIC 16\n" + surfaceNumbers(false),
-                objects2D, surfaces3D);
-    ASSERT_EQ(objects2D.size(), 3u);
-    EXPECT_TRUE(objects2D.front().active);
-    EXPECT_FALSE(std::next(objects2D.begin(), 1)->active);
-    EXPECT_FALSE(std::next(objects2D.begin(), 2)->active);
-    ASSERT_EQ(surfaces3D.size(), 3u);
-    EXPECT_TRUE(surfaces3D.front().active);
-    EXPECT_FALSE(std::next(surfaces3D.begin(), 1)->active);
-    EXPECT_TRUE(std::next(surfaces3D.begin(), 2)->active);
+// Objects read go to the front. A 2D block clears every active flag of its list; a surface only
+// the first one it finds.
+TEST(VectorFileReader, ObjectsGoToTheFrontAndTheLastReadIsActive) {
+    ReadScene scene;
+    scene.objects2D.resize(2);
+    scene.surfaces3D.resize(2);
+    for (ObjectList* list : {&scene.objects2D, &scene.surfaces3D}) {
+        for (SceneObject& o : *list)
+            o.active = true;
+    }
+    readPvfText(
+        "\nLINE_BRESENHAM 1 1 2 2\nLINE_DDA 1 1 2 2\nLINE_ENHANCED_DDA 1 1 2 2\n"
+        "SURFACE_COONS_BICUBIC 16\n" +
+            surfaceNumbers(false) + "SURFACE_FERGUSON_BICUBIC 16\n" + surfaceNumbers(false),
+        scene.objects2D, scene.surfaces3D);
+    EXPECT_EQ(kindsOf(scene.objects2D),
+              (std::vector<int>{kLineTwoStep, kLineDDA, kLineBresenham, 0, 0}));
+    EXPECT_EQ(activeFlags(scene.objects2D), (std::vector<bool>{true, false, false, false, false}));
+    EXPECT_EQ(kindsOf(scene.surfaces3D), (std::vector<int>{kSurfaceFerguson, kSurfaceCoons, 0, 0}));
+    EXPECT_EQ(activeFlags(scene.surfaces3D), (std::vector<bool>{true, false, false, true}));
+    EXPECT_TRUE(scene.surface(1).weights.empty());
 }
 
 struct BadBlockCase {
@@ -266,17 +252,14 @@ TEST(VectorFileReader, BadBlocksAreDropped) {
 }
 
 TEST(VectorFileReader, LargestAcceptedBlocks) {
-    ObjectList objects2D;
-    ObjectList surfaces3D;
-    const std::string text = "\nSPLINE_CATMULROM " + pointList(50) +
-                             "\nCIRCLE_BRESENHAM -100000 100000 100000\n" +
-                             "\nSPLINE_NURBS 1 5 5 1 " + knotList(100);
-    const PvfReadReport report = readPvfText(text, objects2D, surfaces3D);
-    EXPECT_EQ(report.blocksDropped, 0);
-    ASSERT_EQ(objects2D.size(), 3u);
-    EXPECT_EQ(objects2D.front().knotCount, 100);
-    EXPECT_EQ(std::next(objects2D.begin())->sizeA, 100000);
-    EXPECT_EQ(objects2D.back().pointCount, 50);
+    const ReadScene scene = readText("\nSPLINE_CATMULROM " + pointList(50) +
+                                     "\nCIRCLE_BRESENHAM -100000 100000 100000\n" +
+                                     "\nSPLINE_NURBS 1 5 5 1 " + knotList(100));
+    EXPECT_EQ(scene.report.blocksDropped, 0);
+    ASSERT_EQ(scene.objects2D.size(), 3u);
+    EXPECT_EQ(scene.object(0).knotCount, 100);
+    EXPECT_EQ(scene.object(1).sizeA, 100000);
+    EXPECT_EQ(scene.object(2).pointCount, 50);
 }
 
 // Every block cut anywhere after its keyword and before its last number is dropped.
@@ -316,31 +299,6 @@ TEST(VectorFileReader, NumbersEndWhereScanfStops) {
 
     const ReadScene dropped = readText("\nLINE_DDA 1 2 x\nLINE_BRESENHAM 1 2 3 4\n");
     EXPECT_EQ(kindsOf(dropped.objects2D), (std::vector<int>{kLineBresenham}));
-}
-
-TEST(VectorFileReader, MissingFileAndReadError) {
-    ObjectList objects2D;
-    ObjectList surfaces3D;
-    const PvfReadReport missing = readPvfFile("/nonexistent-dir/scene.pvf", objects2D, surfaces3D);
-    EXPECT_EQ(missing.status, Status::CannotOpen);
-
-    // A directory opens for reading here, and its first read fails.
-    ScratchDir dir;
-    const PvfReadReport failed = readPvfFile(dir.root.c_str(), objects2D, surfaces3D);
-    EXPECT_EQ(failed.status, Status::ReadError);
-    EXPECT_EQ(failed.errorText, std::strerror(EISDIR));
-    EXPECT_TRUE(objects2D.empty());
-}
-
-TEST(VectorFileReader, ReadsAFileFromDisk) {
-    ScratchDir dir;
-    const std::string path = dir.path("scene.pvf");
-    writeFile(path, "; hand made\n\nLINE_DDA 1 2 3 4\nSPLINE_BEZIER 2 0 0 9 9\n");
-    ObjectList objects2D;
-    ObjectList surfaces3D;
-    const PvfReadReport report = readPvfFile(path.c_str(), objects2D, surfaces3D);
-    EXPECT_EQ(report.status, Status::Complete);
-    EXPECT_EQ(kindsOf(objects2D), (std::vector<int>{kBezierCurve, kLineDDA}));
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "RoundTripMatch.h"
 #include "VectorFileSupport.h"
 #include "app/ObjectKind.h"
 #include "io/PvfWriter.h"
@@ -87,40 +88,12 @@ ObjectList everySurface() {
     return list;
 }
 
-void expectSameFloats(const std::vector<float>& read, const std::vector<float>& written) {
-    ASSERT_EQ(read.size(), written.size());
-    for (std::size_t i = 0; i < read.size(); ++i)
-        EXPECT_NEAR(read[i], written[i], 1e-6);
-}
-
-void expectSameObject(const SceneObject& read, const SceneObject& written) {
-    SCOPED_TRACE(written.kind);
-    EXPECT_EQ(read.kind, isNurbs(written.kind) ? kNurbsCircle : written.kind);
-    EXPECT_EQ(read.pointCount, written.pointCount);
-    ASSERT_EQ(read.points.size(), written.points.size());
-    for (std::size_t i = 0; i < read.points.size(); ++i) {
-        EXPECT_EQ(read.points[i].x, written.points[i].x);
-        EXPECT_EQ(read.points[i].y, written.points[i].y);
-        EXPECT_EQ(read.points[i].z, written.points[i].z);
-    }
-    EXPECT_EQ(read.sizeA, written.sizeA);
-    EXPECT_EQ(read.sizeB, written.sizeB);
-    EXPECT_EQ(read.angle, written.angle);
-    EXPECT_EQ(read.order, written.order);
-    EXPECT_EQ(read.requiredPoints, written.requiredPoints);
-    EXPECT_EQ(read.knotCount, written.knotCount);
-    expectSameFloats(read.weights, written.weights);
-    expectSameFloats(read.knots, written.knots);
-    for (int c = 0; c < 3; ++c)
-        EXPECT_NEAR(read.color[c], written.color[c], 1e-6);
-}
-
 // Each list comes back reversed, since every object read goes to the front.
 void expectReversed(const ObjectList& read, const ObjectList& written) {
     ASSERT_EQ(read.size(), written.size());
     auto w = written.rbegin();
     for (auto r = read.begin(); r != read.end(); ++r, ++w)
-        expectSameObject(*r, *w);
+        EXPECT_EQ(roundTripMismatch(*r, *w), "") << "kind " << w->kind;
 }
 
 TEST(VectorFileRoundTrip, EveryKindComesBackReversed) {

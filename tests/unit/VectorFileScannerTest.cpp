@@ -25,38 +25,28 @@ const char* const kNumberTexts[] = {
     "0.1",    "16777217", "-2147483648", "2147483647", "1e-50", "7\n8",
 };
 
-TEST(VectorFileScanner, FloatsAsSscanfReadsThem) {
+// Reads every text with `read` and with sscanf's `format`, and compares.
+template <class T>
+void expectAsSscanf(const char* format, bool (ScanfScanner::*read)(T&)) {
     for (const char* text : kNumberTexts) {
         SCOPED_TRACE(text);
-        float expected = 0.0f;
+        T expected{};
         int used = 0;
-        const bool converted = std::sscanf(text, "%f%n", &expected, &used) == 1;
+        const bool converted = std::sscanf(text, format, &expected, &used) == 1;
 
         StringSource source(text);
         ScanfScanner scanner(source);
-        float value = 0.0f;
-        ASSERT_EQ(scanner.readFloat(value), converted);
+        T value{};
+        ASSERT_EQ((scanner.*read)(value), converted);
         if (!converted) continue;
         EXPECT_EQ(value, expected);
         EXPECT_EQ(rest(scanner), std::string(text + used));
     }
 }
 
-TEST(VectorFileScanner, IntegersAsSscanfReadsThem) {
-    for (const char* text : kNumberTexts) {
-        SCOPED_TRACE(text);
-        int expected = 0;
-        int used = 0;
-        const bool converted = std::sscanf(text, "%d%n", &expected, &used) == 1;
-
-        StringSource source(text);
-        ScanfScanner scanner(source);
-        int value = 0;
-        ASSERT_EQ(scanner.readInt(value), converted);
-        if (!converted) continue;
-        EXPECT_EQ(value, expected);
-        EXPECT_EQ(rest(scanner), std::string(text + used));
-    }
+TEST(VectorFileScanner, NumbersAsSscanfReadsThem) {
+    expectAsSscanf<float>("%f%n", &ScanfScanner::readFloat);
+    expectAsSscanf<int>("%d%n", &ScanfScanner::readInt);
 }
 
 // sscanf would give inf or nan, or wrap the integer; the reader refuses them instead.

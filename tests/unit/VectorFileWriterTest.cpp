@@ -57,33 +57,14 @@ TEST(VectorFileWriter, LineMadeAfterABezierPresetNurbs) {
     nurbs.knotCount = 8;
     const ObjectList objects2D = {object2D(kLineDDA, {{10, 20}, {110, 70}}), nurbs};
 
-    EXPECT_EQ(pvfText(objects2D, {}, kStamp), std::string(kHeader) +
-                                                  "; 2D grafika\n"
-                                                  "\n"
-                                                  "LINE_DDA\n"
-                                                  "10 20\n"
-                                                  "110 70\n"
-                                                  "\n"
-                                                  "SPLINE_NURBS\n"
-                                                  "4\n"
-                                                  "0 0 1.000000\n"
-                                                  "10 40 1.000000\n"
-                                                  "50 40 1.000000\n"
-                                                  "60 0 1.000000\n"
-                                                  "8\n"
-                                                  "0.000000\n"
-                                                  "0.000000\n"
-                                                  "0.000000\n"
-                                                  "0.000000\n"
-                                                  "1.000000\n"
-                                                  "1.000000\n"
-                                                  "1.000000\n"
-                                                  "1.000000\n"
-                                                  "\n"
-                                                  "; 3D grafika\n"
-                                                  "\n"
-                                                  "\n"
-                                                  "; END of PVF\n");
+    EXPECT_EQ(pvfText(objects2D, {}, kStamp),
+              std::string(kHeader) +
+                  "; 2D grafika\n\n"
+                  "LINE_DDA\n10 20\n110 70\n\n"
+                  "SPLINE_NURBS\n4\n0 0 1.000000\n10 40 1.000000\n50 40 1.000000\n60 0 1.000000\n"
+                  "8\n0.000000\n0.000000\n0.000000\n0.000000\n"
+                  "1.000000\n1.000000\n1.000000\n1.000000\n\n"
+                  "; 3D grafika\n\n\n; END of PVF\n");
 }
 
 TEST(VectorFileWriter, CoordinatesAreTruncatedTowardZero) {
