@@ -26,10 +26,10 @@ mkdir -p "$out"
 trap xs_stop EXIT
 xs_start_display
 xs_start_app ./build/pixelforge "$out/console.txt" "$@"
-sleep 1
+xs_wait_frames "$out/console.txt" 30  # the start image has waved a little
 xs_screenshot "$out/1-start-image.png"
 xdotool mousemove 400 300 click 1
-sleep 1
+sleep 1  # a frame or two; nothing here to wait for that every scene shows
 xs_screenshot "$out/2-scene.png"
 xdotool key Escape
 sleep 0.5

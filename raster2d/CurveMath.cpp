@@ -4,7 +4,7 @@ namespace curve {
 
 namespace {
 
-// The Coons divisor as the program has always stored it; 1/6 in double moves some pixels.
+// The Coons divisor in single precision; 1/6 taken in double moves some pixels.
 constexpr float kSixth = 0.16666667f;
 
 // c0·a + c1·b + c2·c + c3·d, summed left to right in single precision.

@@ -102,6 +102,18 @@ xs_wait_frames() {
     return 1
 }
 
+# xs_await SECONDS COMMAND...: runs COMMAND every fifth of a second until it succeeds; false
+# when it never did. Screens change some frames after the input that changes them.
+xs_await() {
+    local seconds=$1 i
+    shift
+    for ((i = 0; i < seconds * 5; i++)); do
+        "$@" && return 0
+        sleep 0.2
+    done
+    return 1
+}
+
 # xs_screenshot FILE: the main window's 800 by 592 pixels (it stands at 0, 0).
 xs_screenshot() { import -window root -crop 800x592+0+0 +repage "$1"; }
 

@@ -51,12 +51,16 @@ check_eq "the command-line lines follow the banner" \
     "SYSTEM: Vstoupil radkovy parametr $scene|SYSTEM: Vektorovy soubor $scene byl uspesne nahran" \
     "$(sed -n '5,6p' "$out" | paste -sd '|')"
 
+# The scene is on screen once the object colour shows beside the controls of the active curve.
+scene_shown() {
+    xs_screenshot "$E2E_WORK/scene.png" &&
+        [ "$(xs_count_color "$E2E_WORK/scene.png" 800x592+0+0 255 0 0)" -ge 3000 ] &&
+        [ "$(xs_count_color "$E2E_WORK/scene.png" 800x592+0+0 0 0 255)" -ge 40 ]
+}
 xdotool mousemove 700 300 click 1
-sleep 1
-xs_screenshot "$E2E_WORK/scene.png"
-xdotool key Escape
-sleep 0.3
-xdotool key a
+xs_await 10 scene_shown
+xdotool key Escape a  # the keys arrive in order: A answers the end screen
+
 xs_wait_for_exit 20
 check_eq "A ends the program with status 0" 0 "$XS_EXIT_STATUS"
 

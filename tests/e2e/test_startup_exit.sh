@@ -11,9 +11,16 @@ xs_screenshot "$E2E_WORK/start.png"
 gray_in_logo=$(xs_count_color "$E2E_WORK/start.png" 300x200+100+100 128 128 128)
 check "the start image covers the upper left of the window" [ "$gray_in_logo" -lt 30000 ]
 
+# Screens are taken until they show what the input should lead to, or the wait runs out.
+pixel_is() { # FILE X Y "R G B"
+    xs_screenshot "$1" && [ "$(xs_pixel "$1" "$2" "$3")" = "$4" ]
+}
+pixel_is_not() {
+    xs_screenshot "$1" && [ "$(xs_pixel "$1" "$2" "$3")" != "$4" ]
+}
+
 xdotool mousemove 400 300 click 1
-sleep 0.5
-xs_screenshot "$E2E_WORK/scene.png"
+xs_await 10 pixel_is "$E2E_WORK/scene.png" 200 200 "128 128 128"
 check_eq "after a click the scene is grey" "128 128 128" "$(xs_pixel "$E2E_WORK/scene.png" 400 300)"
 check_eq "the logo is gone" 60000 "$(xs_count_color "$E2E_WORK/scene.png" 300x200+100+100 128 128 128)"
 red=$(xs_count_color "$E2E_WORK/scene.png" 60x30+5+560 255 0 0)
@@ -22,19 +29,15 @@ check "the red x axis with its letter is drawn" [ "$red" -ge 60 ]
 check "the green y axis with its letter is drawn" [ "$green" -ge 60 ]
 
 xdotool key Escape
-sleep 0.5
-xs_screenshot "$E2E_WORK/end.png"
+xs_await 10 pixel_is_not "$E2E_WORK/end.png" 330 300 "128 128 128"
 end_gray=$(xs_count_color "$E2E_WORK/end.png" 150x80+255+255 128 128 128)
 check "Escape shows the end image in the middle" [ "$end_gray" -lt 1000 ]
 
 xdotool key n
-sleep 0.5
-xs_screenshot "$E2E_WORK/back.png"
+xs_await 10 pixel_is "$E2E_WORK/back.png" 330 300 "128 128 128"
 check_eq "N returns to the scene" 12000 "$(xs_count_color "$E2E_WORK/back.png" 150x80+255+255 128 128 128)"
 
-xdotool key Escape
-sleep 0.3
-xdotool key a
+xdotool key Escape a  # the keys arrive in order: A answers the end screen
 xs_wait_for_exit 20
 check_eq "A ends the program with status 0" 0 "$XS_EXIT_STATUS"
 
