@@ -109,6 +109,25 @@ TEST(VectorFileRoundTrip, EveryKindComesBackReversed) {
     EXPECT_EQ(scene.object(0).kind, kNurbsCircle) << "the Bezier preset reads back as kind 50";
 }
 
+// A dragged centre can stand between pixels; the file keeps its truncated centre, and the
+// reader puts the handles beside that centre again (a fault the fuzz target once caught in
+// this suite's own comparison).
+TEST(VectorFileRoundTrip, FractionalCentresComeBackWithHandlesBesideTheTruncatedCentre) {
+    ObjectList objects2D;
+    SceneObject ellipse;
+    ellipse.kind = kEllipseParametric;
+    ellipse.pointCount = 2;
+    ellipse.sizeA = 2;
+    ellipse.sizeB = 3;
+    ellipse.points = {{-0.5f, 10.7f, 0}, {1.5f, 13.7f, 0}};
+    objects2D.push_back(ellipse);
+    const ReadScene scene = readText(pvfText(objects2D, {}, "Thu Jan  1 00:00:00 1970\n"));
+    ASSERT_EQ(scene.objects2D.size(), 1u);
+    EXPECT_EQ(roundTripMismatch(scene.object(0), ellipse), "");
+    EXPECT_EQ(scene.object(0).points[1].x, 2.0f);
+    EXPECT_EQ(scene.object(0).points[1].y, 13.0f);
+}
+
 // Saving what was read writes the lists in their new order: a second round restores the first.
 TEST(VectorFileRoundTrip, TwoRoundsGiveTheSameText) {
     const std::string stamp = "Thu Jan  1 00:00:00 1970\n";
