@@ -1,10 +1,10 @@
 #include "app/Application.h"
 
-#include <cmath>
 #include <cstring>
 #include <iostream>
 
-#include "app/ObjectKind.h"
+#include "app/StartImage.h"
+#include "model/ObjectKind.h"
 
 Application* application = nullptr;
 
@@ -13,38 +13,40 @@ namespace {
 const char* const kRule = "-------------------------------------------------------";
 const char* const kTitle = " PIXELFORGE 1.0           Vyuka rastrove grafiky 2026  ";
 
-}  // namespace
+constexpr int kSaveBmpCommand = 99;
+constexpr int kSavePvfCommand = 100;
+constexpr int kSaveTgaCommand = 101;
 
-Application::Application(const char* sceneFile, bool startIn3D, int grid, Rgb objectRgb,
-                         Rgb polygonRgb, Rgb controlRgb, const AppServices& services)
-    : is3D(startIn3D),
-      showGrid(grid),
-      current(objects2D.end()),
-      objectColor(objectRgb),
-      polygonColor(polygonRgb),
-      controlColor(controlRgb),
-      out(services.console),
-      window(services.window),
-      err(services.errors != nullptr ? *services.errors : std::cerr),
-      frames(services.frames) {
-    printBanner();
-    if (sceneFile != nullptr) loadCommandLineFile(sceneFile);
-    RasterTarget& raster = services.raster;
-    lineAlgo = std::make_unique<LineAlgorithms>(raster, Rgb{1.0f, 1.0f, 0.0f});
-    circleAlgo = std::make_unique<CircleAlgorithms>(raster, Rgb{0.0f, 1.0f, 0.0f});
-    ellipseAlgo = std::make_unique<EllipseAlgorithms>(raster, Rgb{1.0f, 1.0f, 1.0f});
-    curveAlgo = std::make_unique<CurveAlgorithms>(raster, Rgb{1.0f, 1.0f, 0.0f}, segments + 1);
-    mirrorActivePoints();
-    fillLogoGrid();
-}
-
-Application::~Application() = default;
-
-void Application::printBanner() {
+void printBanner(std::ostream& out) {
     out << kRule << std::endl;
     out << kTitle << std::endl;
     out << kRule << std::endl;
     out << std::endl;
+}
+
+std::ostream& errorStream(const AppServices& s) { return s.errors ? *s.errors : std::cerr; }
+
+}  // namespace
+
+Application::Application(const char* sceneFile, bool startIn3D, int grid, Rgb objectRgb,
+                         Rgb polygonRgb, Rgb controlRgb, const AppServices& services)
+    : mode{startIn3D},
+      algorithms(services.raster, settings2D.segments + 1),
+      out(services.console),
+      window(services.window),
+      pass2D(scene, settings2D, editing, colors, mirrors, algorithms, out),
+      saves(scene, mirrors, {out, errorStream(services)}, window, services.frames),
+      frame({mode, settings2D, screens, view3D, textures}, services.overlays, window, pass2D, out),
+      keyboard(screens, window, [this] { exitApplication(); }),
+      mouse(mode, screens, window) {
+    printBanner(out);
+    settings2D.showGrid = grid;
+    colors.objectColor = objectRgb;
+    colors.polygonColor = polygonRgb;
+    colors.controlColor = controlRgb;
+    if (sceneFile != nullptr) loadCommandLineFile(sceneFile);
+    mirrorActivePoints();
+    fillLogoGrid(screens);
 }
 
 void Application::loadCommandLineFile(const char* name) {
@@ -62,61 +64,48 @@ void Application::printSpeedHeading() {
     out << std::endl;
 }
 
-bool Application::findActive(ObjectList& list) {
-    for (current = list.begin(); current != list.end(); ++current) {
-        if (current->active) return true;
-    }
-    return false;
-}
-
 // The 3D z comes from the active surface; x and y from the active 2D object when there is one.
 void Application::mirrorActivePoints() {
     auto mirror = [this](const SceneObject& object, bool withZ) {
-        if (activePoint < 0 || activePoint >= static_cast<int>(object.points.size())) return;
-        const Point3& p = object.points[static_cast<std::size_t>(activePoint)];
-        activeX = static_cast<int>(p.x);
-        activeY = static_cast<int>(p.y);
-        if (withZ) activeZ = static_cast<int>(p.z);
+        const int k = editing.activePoint;
+        if (k < 0 || k >= static_cast<int>(object.points.size())) return;
+        const Point3& p = object.points[static_cast<std::size_t>(k)];
+        mirrors.activeX = static_cast<int>(p.x);
+        mirrors.activeY = static_cast<int>(p.y);
+        if (withZ) mirrors.activeZ = static_cast<int>(p.z);
     };
-    if (findActive(surfaces3D)) mirror(*current, true);
-    if (findActive(objects2D)) mirror(*current, false);
-}
-
-void Application::fillLogoGrid() {
-    for (int i = 0; i < kLogoGridSize; ++i) {
-        for (int j = 0; j < kLogoGridSize; ++j) {
-            logoGrid[i][j][0] = static_cast<float>(0.4 * i - 4.5);
-            logoGrid[i][j][1] = static_cast<float>(0.4 * j - 4.5);
-            logoGrid[i][j][2] = static_cast<float>(std::sin(6.28318 * i / 45));
-        }
-    }
-}
-
-// Every fourth frame the wave moves one grid step: each row takes the heights of the next.
-void Application::advanceLogo() {
-    if (logoFrame == 4) {
-        for (int j = 0; j < kLogoGridSize; ++j) {
-            const float first = logoGrid[0][j][2];
-            for (int i = 0; i < kLogoGridSize - 1; ++i)
-                logoGrid[i][j][2] = logoGrid[i + 1][j][2];
-            logoGrid[kLogoGridSize - 1][j][2] = first;
-        }
-        logoFrame = 0;
-    }
-    ++logoFrame;
+    if (scene.findActive(scene.surfaces3D)) mirror(*scene.current, true);
+    if (scene.findActive(scene.objects2D)) mirror(*scene.current, false);
 }
 
 void Application::updateTypeLabel(bool for3D) {
-    typeText[0] = '\0';
-    if (!findActive(for3D ? surfaces3D : objects2D)) return;
-    std::strncpy(typeText, typeLabel(current->kind, for3D), sizeof typeText - 1);
+    mirrors.typeText[0] = '\0';
+    if (!scene.findActive(for3D ? scene.surfaces3D : scene.objects2D)) return;
+    std::strncpy(mirrors.typeText, typeLabel(scene.current->kind, for3D),
+                 sizeof mirrors.typeText - 1);
     // The "Cas [ms] :" field is bound to lastTime and shows it when the panel syncs.
 }
 
+void Application::panelCommand(int id) {
+    switch (id) {
+        case kSaveBmpCommand:
+            saves.exportBmp();
+            break;
+        case kSavePvfCommand:
+            saves.saveVectorFile();
+            break;
+        case kSaveTgaCommand:
+            saves.exportTga();
+            break;
+        default:
+            break;
+    }
+}
+
 void Application::releaseScene() {
-    objects2D.clear();
-    surfaces3D.clear();
-    current = objects2D.end();
+    scene.objects2D.clear();
+    scene.surfaces3D.clear();
+    scene.current = scene.objects2D.end();
 }
 
 void Application::exitApplication() {
@@ -125,10 +114,6 @@ void Application::exitApplication() {
     window.exitProcess(0);
 }
 
-void Application::onMenuStatus(int, int, int) { activePoint = -1; }
-
 void Application::onIdle() {
-    if (window.currentWindow() != mainWindow) window.setWindow(mainWindow);
+    if (window.currentWindow() != mode.mainWindow) window.setWindow(mode.mainWindow);
 }
-
-CellSize Application::viewportCells() { return window.viewportCells(); }

@@ -2,8 +2,6 @@
 
 #include <GL/freeglut.h>
 
-#include "app/Application.h"
-
 namespace {
 
 // Keeps a stream from writing while it lives; what it held before comes back afterwards.
@@ -25,12 +23,12 @@ class SilencedStream {
 
 bool GlFrameCapture::readFrame(RgbFrame& frame) {
     const int previousWindow = glutGetWindow();
-    if (previousWindow != application->mainWindow) glutSetWindow(application->mainWindow);
+    if (previousWindow != mainWindow) glutSetWindow(mainWindow);
     bool allocated = frame.allocate(glutGet(GLUT_WINDOW_WIDTH), glutGet(GLUT_WINDOW_HEIGHT));
     if (allocated) {
         {
             SilencedStream quiet(quietConsole);
-            application->drawFrame();
+            drawFrame();
         }
         GLint packAlignment = 4;
         glGetIntegerv(GL_PACK_ALIGNMENT, &packAlignment);
@@ -40,7 +38,7 @@ bool GlFrameCapture::readFrame(RgbFrame& frame) {
         glReadPixels(0, 0, p.width, p.height, GL_RGB, GL_UNSIGNED_BYTE, frame.data());
         glPixelStorei(GL_PACK_ALIGNMENT, packAlignment);
     }
-    if (previousWindow != 0 && previousWindow != application->mainWindow) {
+    if (previousWindow != 0 && previousWindow != mainWindow) {
         glutSetWindow(previousWindow);
     }
     return allocated;

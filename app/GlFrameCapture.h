@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <ostream>
 
 #include "app/FrameSource.h"
@@ -9,9 +10,12 @@
 class GlFrameCapture final : public FrameSource {
   public:
     // `console` is silenced during the redraw, so the export adds no block to the listing.
-    explicit GlFrameCapture(std::ostream& console) : quietConsole(console) {}
+    GlFrameCapture(std::ostream& console, const int& window, std::function<void()> redraw)
+        : quietConsole(console), mainWindow(window), drawFrame(std::move(redraw)) {}
     bool readFrame(RgbFrame& frame) override;
 
   private:
     std::ostream& quietConsole;
+    const int& mainWindow;  // known only once the window exists
+    std::function<void()> drawFrame;
 };

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/WindowSystem.h"
+#include "model/WindowSystem.h"
 
 class GlutWindowSystem final : public WindowSystem {
   public:

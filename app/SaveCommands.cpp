@@ -1,3 +1,5 @@
+#include "app/SaveCommands.h"
+
 #include <cstdio>
 #include <cstring>
 #include <ctime>
@@ -6,7 +8,6 @@
 #include <string>
 #include <vector>
 
-#include "app/Application.h"
 #include "io/BitmapEncoders.h"
 #include "io/ExportNames.h"
 #include "io/PvfReader.h"
@@ -14,10 +15,6 @@
 #include "io/UniqueFile.h"
 
 namespace {
-
-constexpr int kSaveBmpCommand = 99;
-constexpr int kSavePvfCommand = 100;
-constexpr int kSaveTgaCommand = 101;
 
 // The field is a fixed buffer that the panel writes; never read past its end.
 std::string fieldText(const char (&field)[300]) {
@@ -32,8 +29,8 @@ void reportExport(std::ostream& out, const char* target, bool written) {
 
 }  // namespace
 
-bool Application::readVectorFile(const char* name) {
-    const PvfReadReport report = readPvfFile(name, objects2D, surfaces3D);
+bool SaveCommands::readVectorFile(const char* name) {
+    const PvfReadReport report = readPvfFile(name, scene.objects2D, scene.surfaces3D);
     if (report.status == PvfReadReport::Status::ReadError) {
         err << "SYSTEM: Chyba pri cteni souboru: " << report.errorText << std::endl;
     }
@@ -45,14 +42,14 @@ bool Application::readVectorFile(const char* name) {
     return report.status == PvfReadReport::Status::Complete;
 }
 
-bool Application::writeVectorFile(const char* name) {
-    return writePvfFile(name, objects2D, surfaces3D, std::time(nullptr));
+bool SaveCommands::writeVectorFile(const char* name) {
+    return writePvfFile(name, scene.objects2D, scene.surfaces3D, std::time(nullptr));
 }
 
-void Application::resetFileName() { std::strcpy(fileName, "export"); }
+void SaveCommands::resetFileName() { std::strcpy(mirrors.fileName, "export"); }
 
-void Application::saveVectorFile() {
-    const std::string name = pvfFileName(fieldText(fileName));
+void SaveCommands::saveVectorFile() {
+    const std::string name = pvfFileName(fieldText(mirrors.fileName));
     reportExport(out, "vektoroveho formatu PVF", writeVectorFile(name.c_str()));
     resetFileName();
 }
@@ -60,7 +57,7 @@ void Application::saveVectorFile() {
 // The file is created first, as any writer does: a name that cannot be written costs no
 // redraw. Running out of memory for the pixels or their encoding ends the program with -1;
 // the window system's exit does not return in the program.
-bool Application::saveBitmap(const char* name, bool tga) {
+bool SaveCommands::saveBitmap(const char* name, bool tga) {
     const UniqueFile file = openFile(name, "wb");
     if (!file) return false;
     RgbFrame frame;
@@ -79,34 +76,18 @@ bool Application::saveBitmap(const char* name, bool tga) {
     return true;
 }
 
-bool Application::saveBmp(const char* name) { return saveBitmap(name, false); }
+bool SaveCommands::saveBmp(const char* name) { return saveBitmap(name, false); }
 
-bool Application::saveTga(const char* name) { return saveBitmap(name, true); }
+bool SaveCommands::saveTga(const char* name) { return saveBitmap(name, true); }
 
-void Application::exportBmp() {
-    const std::string name = bmpFileName(fieldText(fileName));
+void SaveCommands::exportBmp() {
+    const std::string name = bmpFileName(fieldText(mirrors.fileName));
     reportExport(out, "bitmapy BMP", saveBmp(name.c_str()));
     resetFileName();
 }
 
-void Application::exportTga() {
-    const std::string name = tgaFileName(fieldText(fileName));
+void SaveCommands::exportTga() {
+    const std::string name = tgaFileName(fieldText(mirrors.fileName));
     reportExport(out, "bitmapy Truevision TARGA (TGA)", saveTga(name.c_str()));
     resetFileName();
-}
-
-void Application::panelCommand(int id) {
-    switch (id) {
-        case kSaveBmpCommand:
-            exportBmp();
-            break;
-        case kSavePvfCommand:
-            saveVectorFile();
-            break;
-        case kSaveTgaCommand:
-            exportTga();
-            break;
-        default:
-            break;
-    }
 }

@@ -1,83 +1,90 @@
 #include "app/ScenePass2D.h"
 
-#include "app/Application.h"
 #include "app/SpeedListing.h"
 
-using Aid = PassEntry2D::Aid;
+namespace {
 
-void Application::markInactive(const Point3& p, float h) {
-    const int left = pixelCoordinate(p.x - h);
-    const int right = pixelCoordinate(p.x + h);
-    const int bottom = pixelCoordinate(p.y - h);
-    const int top = pixelCoordinate(p.y + h);
-    lineAlgo->lineBresenham(right, bottom, right, top);
-    lineAlgo->lineBresenham(right, top, left, top);
-    lineAlgo->lineBresenham(left, top, left, bottom);
-    lineAlgo->lineBresenham(left, bottom, right, bottom);
+int px(float v) { return static_cast<int>(v); }  // truncation toward zero
+
+}  // namespace
+
+void ScenePass2D::markInactive(const Point3& p, float h) {
+    const int left = px(p.x - h);
+    const int right = px(p.x + h);
+    const int bottom = px(p.y - h);
+    const int top = px(p.y + h);
+    LineAlgorithms& lines = algo.lineAlgo;
+    lines.lineBresenham(right, bottom, right, top);
+    lines.lineBresenham(right, top, left, top);
+    lines.lineBresenham(left, top, left, bottom);
+    lines.lineBresenham(left, bottom, right, bottom);
 }
 
-void Application::markPoint(const Point3& p) {
-    lineAlgo->setColor(controlColor.r, controlColor.g, controlColor.b);
+void ScenePass2D::markPoint(const Point3& p) {
+    algo.lineAlgo.setColor(colors.controlColor.r, colors.controlColor.g, colors.controlColor.b);
     markInactive(p, 5.0f);
 }
 
-void Application::drawScene2D() {
-    if (showInactivePoints != 0) {
-        lineAlgo->setColor(inactiveColor.r, inactiveColor.g, inactiveColor.b);
-        for (const SceneObject& object : objects2D) {
+void ScenePass2D::drawScene2D() {
+    if (settings.showInactivePoints != 0) {
+        const Rgb& c = colors.inactiveColor;
+        algo.lineAlgo.setColor(c.r, c.g, c.b);
+        for (const SceneObject& object : scene.objects2D) {
             if (object.active) continue;
             for (std::size_t i = 0; i < placedPoints(object); ++i)
                 markInactive(object.points[i], 5.0f);
         }
     }
-    for (current = objects2D.begin(); current != objects2D.end(); ++current) {
-        drawObject2D(*current);
+    ObjectList& list = scene.objects2D;
+    for (scene.current = list.begin(); scene.current != list.end(); ++scene.current) {
+        drawObject(*scene.current);
     }
     drawActivePointHighlight();
 }
 
-void Application::drawObject2D(SceneObject& object) {
-    const PassEntry2D* entry = findPassEntry2D(object.kind);
-    if (entry == nullptr) return;
+void ScenePass2D::drawObject(const SceneObject& object) {
+    const KindInfo* info = findKind2D(object.kind);
+    if (info == nullptr || info->rowLabel == nullptr) return;
     if (object.active) {
-        if (showControlPolygon != 0) drawAid(entry->aid, object);
-        if (showControlPoints != 0) {
+        if (settings.showControlPolygon != 0) drawAid(info->aid, object);
+        if (settings.showControlPoints != 0) {
             for (std::size_t i = 0; i < placedPoints(object); ++i)
                 markPoint(object.points[i]);
         }
-        if (entry->prefixed(object)) out << kActivePrefix;
+        if (showsArrow(*info, object)) out << kActivePrefix;
     } else {
         out << kInactivePrefix;
     }
-    entry->family(*this).setColor(objectColor.r, objectColor.g, objectColor.b);
-    if (!entry->complete(object)) return;
-    const double t = entry->draw(*this, object);
-    if (object.active) lastTime = static_cast<float>(t);
-    writeSpeedRow2D(out, entry->rowLabel, object, t);
+    familyOf(algo, object)
+        ->setColor(colors.objectColor.r, colors.objectColor.g, colors.objectColor.b);
+    if (!isComplete(*info, object)) return;
+    const double t = drawKind2D(algo, object);
+    if (object.active) mirrors.lastTime = static_cast<float>(t);
+    writeSpeedRow2D(out, info->rowLabel, object, t);
 }
 
-void Application::drawAid(PassEntry2D::Aid aid, const SceneObject& object) {
+void ScenePass2D::drawAid(KindAid aid, const SceneObject& object) {
     const std::size_t count = placedPoints(object);
+    const Rgb& c = colors.polygonColor;
     auto tangent = [&](std::size_t from, std::size_t to) {
         const Point3& a = object.points[from];
         const Point3& b = object.points[to];
-        lineAlgo->lineBresenham(pixelCoordinate(a.x), pixelCoordinate(a.y), pixelCoordinate(b.x),
-                                pixelCoordinate(b.y));
+        algo.lineAlgo.lineBresenham(px(a.x), px(a.y), px(b.x), px(b.y));
     };
     switch (aid) {
-        case Aid::None:
+        case KindAid::None:
             break;
-        case Aid::Polygon:
-            curveAlgo->drawPolygon(object.points.data(), static_cast<int>(count), polygonColor.r,
-                                   polygonColor.g, polygonColor.b);
+        case KindAid::Polygon:
+            algo.curveAlgo.drawPolygon(object.points.data(), static_cast<int>(count), c.r, c.g,
+                                       c.b);
             break;
-        case Aid::TangentLines:
-            lineAlgo->setColor(polygonColor.r, polygonColor.g, polygonColor.b);
+        case KindAid::TangentLines:
+            algo.lineAlgo.setColor(c.r, c.g, c.b);
             if (count >= 2) tangent(0, 1);
             if (count == 4) tangent(2, 3);
             break;
-        case Aid::TangentPairs:
-            lineAlgo->setColor(polygonColor.r, polygonColor.g, polygonColor.b);
+        case KindAid::TangentPairs:
+            algo.lineAlgo.setColor(c.r, c.g, c.b);
             for (std::size_t k = 0; k + 1 < count; k += 2)
                 tangent(k, k + 1);
             break;
@@ -85,15 +92,16 @@ void Application::drawAid(PassEntry2D::Aid aid, const SceneObject& object) {
 }
 
 // A square in the active colour framed by two black squares.
-void Application::drawActivePointHighlight() {
-    if (!findActive(objects2D)) return;
-    const SceneObject& object = *current;
-    if (placedPoints(object) == 0 || showControlPoints == 0 || activePoint < 0) return;
-    if (static_cast<std::size_t>(activePoint) >= object.points.size()) return;
-    const Point3& p = object.points[static_cast<std::size_t>(activePoint)];
-    lineAlgo->setColor(0.0f, 0.0f, 0.0f);
+void ScenePass2D::drawActivePointHighlight() {
+    if (!scene.findActive(scene.objects2D)) return;
+    const SceneObject& object = *scene.current;
+    const int index = editing.activePoint;
+    if (placedPoints(object) == 0 || settings.showControlPoints == 0 || index < 0) return;
+    if (static_cast<std::size_t>(index) >= object.points.size()) return;
+    const Point3& p = object.points[static_cast<std::size_t>(index)];
+    algo.lineAlgo.setColor(0.0f, 0.0f, 0.0f);
     markInactive(p, 6.0f);
     markInactive(p, 4.0f);
-    lineAlgo->setColor(activeColor.r, activeColor.g, activeColor.b);
+    algo.lineAlgo.setColor(colors.activeColor.r, colors.activeColor.g, colors.activeColor.b);
     markInactive(p, 5.0f);
 }

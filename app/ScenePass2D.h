@@ -1,36 +1,40 @@
 #pragma once
 
-#include <cstddef>
-#include <cstdint>
+#include <ostream>
 
-#include "app/SceneObject.h"
+#include "app/Algorithms.h"
+#include "model/AppState.h"
+#include "model/ObjectKind.h"
 
-class Application;
-class RasterAlgorithm;
+// Draws every object of the 2D list with its algorithm, the editing aids of the active one,
+// and one timed row per drawn object.
+class ScenePass2D {
+  public:
+    ScenePass2D(Scene& objects, const Settings2D& settings2D, const EditState& editState,
+                const EditorColors& editorColors, PanelMirrors& panelMirrors,
+                Algorithms& algorithms, std::ostream& console)
+        : scene(objects),
+          settings(settings2D),
+          editing(editState),
+          colors(editorColors),
+          mirrors(panelMirrors),
+          algo(algorithms),
+          out(console) {}
 
-// How the 2D scene pass treats one kind: which aid the active object shows, when it is drawn,
-// when it gets the "-> " prefix, which row it prints and which algorithm draws it.
-struct PassEntry2D {
-    enum class Aid { None, Polygon, TangentLines, TangentPairs };
+    void drawScene2D();
+    void markPoint(const Point3& p);
+    void markInactive(const Point3& p, float halfSize);
 
-    int32_t kind;
-    const char* rowLabel;
-    Aid aid;
-    bool (*complete)(const SceneObject&);
-    bool (*prefixed)(const SceneObject&);
-    RasterAlgorithm& (*family)(Application&);
-    double (*draw)(Application&, const SceneObject&);
+  private:
+    void drawObject(const SceneObject& object);
+    void drawAid(KindAid aid, const SceneObject& object);
+    void drawActivePointHighlight();
+
+    Scene& scene;
+    const Settings2D& settings;
+    const EditState& editing;
+    const EditorColors& colors;
+    PanelMirrors& mirrors;
+    Algorithms& algo;
+    std::ostream& out;
 };
-
-// nullptr for the kinds the pass skips.
-const PassEntry2D* findPassEntry2D(int32_t kind);
-
-// Float coordinates become pixels by truncation toward zero, never by rounding.
-inline int pixelCoordinate(float v) { return static_cast<int>(v); }
-
-// Counts beyond the stored points are never trusted: an object read from a damaged file
-// must not make the pass read outside its arrays.
-inline std::size_t placedPoints(const SceneObject& o) {
-    const auto count = o.pointCount < 0 ? 0u : static_cast<std::size_t>(o.pointCount);
-    return count < o.points.size() ? count : o.points.size();
-}

@@ -1,6 +1,6 @@
 #include "app/SpeedListing.h"
 
-#include "app/ObjectKind.h"
+#include "model/ObjectKind.h"
 
 void writeSpeedRow2D(std::ostream& out, const char* rowLabel, const SceneObject& object,
                      double timeMs) {

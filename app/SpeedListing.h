@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <ostream>
 
-#include "app/SceneObject.h"
+#include "model/SceneObject.h"
 
 // The console text of one timed 2D row: label, time in the stream's default float format,
 // the knot vector of a B-spline or NURBS, the line end.

@@ -1,25 +1,21 @@
-#include "app/Application.h"
+#include "input/Keyboard.h"
 
-namespace {
+#include "input/InputCodes.h"
 
-constexpr unsigned char kEscape = 27;
-
-}  // namespace
-
-void Application::onKey(unsigned char key, int, int) {
+void Keyboard::onKey(unsigned char key, int, int) {
     switch (key) {
-        case kEscape:
-            exitScreen = 1;  // the end image asks A or N
+        case input::kKeyEscape:
+            screens.exitScreen = 1;  // the end image asks A or N
             window.postRedisplay();
             break;
         case 'A':
         case 'a':
-            if (exitScreen != 0) exitApplication();
+            if (screens.exitScreen != 0) exitApplication();
             break;
         case 'N':
         case 'n':
-            if (exitScreen != 0) {
-                exitScreen = 0;
+            if (screens.exitScreen != 0) {
+                screens.exitScreen = 0;
                 window.postRedisplay();
             }
             break;

@@ -1,17 +1,13 @@
-#include "app/Application.h"
+#include "input/Mouse.h"
 
-namespace {
+#include "input/InputCodes.h"
 
-constexpr int kLeftButton = 0;
-constexpr int kRightButton = 2;
-
-}  // namespace
-
-void Application::onMouse(int button, int, int, int) {
-    if (is3D) return;
+void Mouse::onMouse(int button, int, int, int) {
+    if (mode.is3D) return;
     // Any press or release of the left or right button gives the start image way to the scene.
-    if (showLogo && (button == kLeftButton || button == kRightButton)) {
-        showLogo = false;
+    const bool leftOrRight = button == input::kLeftButton || button == input::kRightButton;
+    if (screens.showLogo && leftOrRight) {
+        screens.showLogo = false;
         window.postRedisplay();
     }
 }

@@ -4,7 +4,7 @@
 #include <cstdio>
 #include <limits>
 
-#include "app/ObjectKind.h"
+#include "model/ObjectKind.h"
 
 namespace {
 
@@ -119,62 +119,30 @@ void nurbs(std::string& text, const SceneObject& o) {
     text += '\n';
 }
 
-// When an object has enough points for its block. Lines, circles and ellipses wait for all
-// their points as the curves do: a half-made object has no meaningful block.
-enum class Rule { AtLeast, Exactly, Required };
-
-struct BlockForm {
-    int32_t kind;
-    Rule rule;
-    int points;
-    bool weighted;
-    void (*write)(std::string&, const SceneObject&);
-};
-
-const BlockForm kForms[] = {
-    {kLineBresenham, Rule::AtLeast, 2, false, line},
-    {kLineDDA, Rule::AtLeast, 2, false, line},
-    {kLineTwoStep, Rule::AtLeast, 2, false, line},
-    {kLineLine2Step, Rule::AtLeast, 2, false, line},
-    {kCircleBresenham, Rule::AtLeast, 2, false, circle},
-    {kCircleRotation, Rule::AtLeast, 2, false, circle},
-    {kCircleParametric, Rule::AtLeast, 2, false, circle},
-    {kEllipseBresenham, Rule::AtLeast, 2, false, ellipse},
-    {kEllipseParametric, Rule::AtLeast, 2, false, ellipse},
-    {kEllipseGeneral, Rule::AtLeast, 3, false, generalEllipse},
-    {kBezierCubicIterative, Rule::Exactly, 4, false, cubic},
-    {kBezierCubicRecursive, Rule::Exactly, 4, false, cubic},
-    {kFergusonCubic, Rule::Exactly, 4, false, cubic},
-    {kCoonsCubic, Rule::Exactly, 4, false, cubic},
-    {kCatmullRomCubic, Rule::Exactly, 4, false, cubic},
-    {kBezierCurve, Rule::AtLeast, 2, false, plainCurve},
-    {kRationalBezierCurve, Rule::AtLeast, 2, true, rationalCurve},
-    {kCoonsCurve, Rule::AtLeast, 4, false, plainCurve},
-    {kFergusonCurve, Rule::AtLeast, 4, false, plainCurve},
-    {kCatmullRomCurve, Rule::AtLeast, 4, false, plainCurve},
-    {kBSplineCurve, Rule::AtLeast, 4, false, bspline},
-    {kNurbsCircle, Rule::Required, 0, true, nurbs},
-};
-
-const BlockForm* formOf(int32_t kind) {
-    if (isNurbs(kind)) kind = kNurbsCircle;
-    for (const BlockForm& form : kForms) {
-        if (form.kind == kind) return &form;
+// The block of each family; lines, circles and ellipses wait for all their points as the
+// curves do: a half-made object has no meaningful block.
+void (*blockOf(const KindInfo& info))(std::string&, const SceneObject&) {
+    switch (info.family) {
+        case KindFamily::Line:
+            return line;
+        case KindFamily::Circle:
+            return circle;
+        case KindFamily::Ellipse:
+            return ellipse;
+        case KindFamily::GeneralEllipse:
+            return generalEllipse;
+        case KindFamily::Cubic:
+            return cubic;
+        case KindFamily::Curve:
+            return info.weighted ? rationalCurve : plainCurve;
+        case KindFamily::BSpline:
+            return bspline;
+        case KindFamily::Nurbs:
+            return nurbs;
+        case KindFamily::Surface:
+            break;
     }
     return nullptr;
-}
-
-bool ready(const BlockForm& form, const SceneObject& o) {
-    if (!holdsItsPoints(o, form.weighted)) return false;
-    switch (form.rule) {
-        case Rule::AtLeast:
-            return o.pointCount >= form.points;
-        case Rule::Exactly:
-            return o.pointCount == form.points;
-        case Rule::Required:
-            return o.pointCount == o.requiredPoints && holdsItsKnots(o);
-    }
-    return false;
 }
 
 }  // namespace
@@ -187,14 +155,15 @@ int truncatedCoordinate(float v) {
 }
 
 void appendBlock2D(std::string& text, const SceneObject& o) {
-    const BlockForm* form = formOf(o.kind);
-    if (form != nullptr && ready(*form, o)) form->write(text, o);
+    const KindInfo* info = findKind2D(o.kind);
+    if (info == nullptr || !holdsItsPoints(o, info->weighted) || !isComplete(*info, o)) return;
+    if (auto write = blockOf(*info)) write(text, o);
 }
 
 void appendSurfaceBlock(std::string& text, const SceneObject& s) {
     const KindInfo* info = findKind3D(s.kind);
-    const bool rational = s.kind == kSurfaceRationalBezier;
-    if (info == nullptr || !holdsItsPoints(s, rational)) return;
+    if (info == nullptr || !holdsItsPoints(s, info->weighted)) return;
+    const bool rational = info->weighted;
     text += info->keyword;
     text += '\n';
     integer(text, s.pointCount);

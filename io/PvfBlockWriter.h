@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "app/SceneObject.h"
+#include "model/SceneObject.h"
 
 // Appends the block of one object, or nothing when its kind has no keyword or the object
 // does not yet have what its block carries.

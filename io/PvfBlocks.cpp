@@ -1,22 +1,20 @@
 #include "io/PvfBlocks.h"
 
+#include <algorithm>
 #include <cmath>
 
-#include "app/ObjectKind.h"
+#include "model/ObjectKind.h"
 
 namespace {
 
-constexpr int kSurfacePoints = 16;
 constexpr int kCubicPoints = 4;
-// The B-spline's end multiplicity, as the menu offers it.
-constexpr int kMinOrder = 1;
-constexpr int kMaxMenuOrder = 5;
+constexpr int kMenuOrders = 5;
 // Coordinates and sizes beyond this are taken for a damaged file: every frame rasterizes the
 // whole scene again, and a line or circle millions of pixels long would stall the program.
 constexpr float kMaxMagnitude = 100000.0f;
 constexpr int kMaxSize = 100000;
-// Curves of kinds 25 to 30 hold at most kMaxCurvePoints points; a NURBS at most as many
-// knots as the knot buffer of the panel holds.
+// A NURBS holds at most as many knots as the knot buffer of the panel; a surface net is read
+// with the same bound.
 constexpr int kMaxNurbsCount = 100;
 
 // Reads numbers until the first failure; after it, reads nothing more and returns zeros,
@@ -110,9 +108,11 @@ void readCurve(NumberReader& in, SceneObject& o, bool weighted, int maxPoints) {
     readPoints(in, o, o.pointCount, weighted);
 }
 
+// The menus offer orders 1 to 5 whatever the count; a file may give more when the curve has
+// that many points, up to the order the algorithm draws.
 void readBSpline(NumberReader& in, SceneObject& o) {
     readCurve(in, o, false, kMaxCurvePoints);
-    o.order = in.count(kMinOrder, kMaxMenuOrder);
+    o.order = in.count(1, std::min(kMaxBSplineOrder, std::max(kMenuOrders, o.pointCount)));
 }
 
 void readNurbs(NumberReader& in, SceneObject& o) {
@@ -131,74 +131,61 @@ void readColor(NumberReader& in, SceneObject& o) {
 }  // namespace
 
 bool readBlock2D(int32_t kind, ScanfScanner& scanner, SceneObject& o) {
+    const KindInfo* info = findKind2D(kind);
+    if (info == nullptr) return false;
     NumberReader in(scanner);
     o = SceneObject{};
     o.kind = kind;
     o.active = true;
-    switch (kind) {
-        case kLineBresenham:
-        case kLineDDA:
-        case kLineTwoStep:
-        case kLineLine2Step:
+    switch (info->family) {
+        case KindFamily::Line:
             readLine(in, o);
             break;
-        case kCircleBresenham:
-        case kCircleRotation:
-        case kCircleParametric:
+        case KindFamily::Circle:
             readCircle(in, o);
             break;
-        case kEllipseBresenham:
-        case kEllipseParametric:
+        case KindFamily::Ellipse:
             readEllipse(in, o);
             break;
-        case kEllipseGeneral:
+        case KindFamily::GeneralEllipse:
             readGeneralEllipse(in, o);
             break;
-        case kBezierCubicIterative:
-        case kBezierCubicRecursive:
-        case kFergusonCubic:
-        case kCoonsCubic:
-        case kCatmullRomCubic:
+        case KindFamily::Cubic:
             readCubic(in, o);
             break;
-        case kRationalBezierCurve:
-            readCurve(in, o, true, kMaxCurvePoints);
+        case KindFamily::Curve:
+            readCurve(in, o, info->weighted, kMaxCurvePoints);
             break;
-        case kBSplineCurve:
+        case KindFamily::BSpline:
             readBSpline(in, o);
             break;
-        case kNurbsCircle:
+        case KindFamily::Nurbs:
             readNurbs(in, o);
             break;
-        case kBezierCurve:
-        case kCoonsCurve:
-        case kFergusonCurve:
-        case kCatmullRomCurve:
-            readCurve(in, o, false, kMaxCurvePoints);
-            break;
-        default:
+        case KindFamily::Surface:
             return false;
     }
     return in.ok;
 }
 
-// Only the rational patch ignores its count line and always takes 16 points; the others
-// must say 16, since a bicubic patch has no other size.
+// The rational patch ignores its count line and always takes 16 points; the others take the
+// count they give.
 bool readSurfaceBlock(int32_t kind, ScanfScanner& scanner, SceneObject& o) {
+    const KindInfo* info = findKind3D(kind);
+    if (info == nullptr) return false;
     NumberReader in(scanner);
     o = SceneObject{};
     o.kind = kind;
     o.active = true;
-    const bool rational = kind == kSurfaceRationalBezier;
-    if (rational) {
+    if (info->weighted) {
         in.integer();
+        o.pointCount = kSurfacePoints;
     } else {
-        in.count(kSurfacePoints, kSurfacePoints);
+        o.pointCount = in.count(0, kMaxNurbsCount);
     }
-    o.pointCount = kSurfacePoints;
-    for (int i = 0; i < kSurfacePoints && in.ok; ++i) {
+    for (int i = 0; i < o.pointCount && in.ok; ++i) {
         o.points.push_back(in.point3D());
-        if (rational) o.weights.push_back(in.real());
+        if (info->weighted) o.weights.push_back(in.real());
     }
     readColor(in, o);
     return in.ok;

@@ -2,8 +2,8 @@
 
 #include <cstdint>
 
-#include "app/SceneObject.h"
 #include "io/ScanfScanner.h"
+#include "model/SceneObject.h"
 
 // Reads the numbers that follow a keyword into a new object of `kind` (active set). False
 // when the block is cut short by the end of the input or by a malformed number, or when a

@@ -1,9 +1,9 @@
 #include "io/PvfReader.h"
 
-#include "app/ObjectKind.h"
 #include "io/PvfBlocks.h"
 #include "io/ScanfScanner.h"
 #include "io/UniqueFile.h"
+#include "model/ObjectKind.h"
 
 namespace {
 

@@ -3,8 +3,8 @@
 #include <string>
 #include <string_view>
 
-#include "app/SceneObject.h"
 #include "io/CharSource.h"
+#include "model/SceneObject.h"
 
 struct PvfReadReport {
     enum class Status {

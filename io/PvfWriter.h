@@ -3,7 +3,7 @@
 #include <ctime>
 #include <string>
 
-#include "app/SceneObject.h"
+#include "model/SceneObject.h"
 
 // `when` in local time as ctime writes it: "Fri Dec  4 17:10:19 2026\n".
 std::string ctimeStamp(std::time_t when);

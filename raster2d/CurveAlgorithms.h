@@ -4,7 +4,8 @@
 #include <cstdint>
 #include <vector>
 
-#include "app/SceneObject.h"
+#include "model/ObjectKind.h"
+#include "model/Types.h"
 #include "raster2d/CurveMath.h"
 #include "raster2d/LineAlgorithms.h"
 #include "raster2d/RasterAlgorithm.h"
@@ -49,10 +50,7 @@ class CurveAlgorithms : public RasterAlgorithm {
     double nurbsCurve(const Point3* points, const float* knots, const float* weights, int count,
                       int knotCount);
 
-    // The Cox-de Boor tree of order t has up to 2^t - 1 calls per point and sample; the menus
-    // give orders up to 5 and the knot fields allow 13. Beyond this a hand-edited file would
-    // stall every frame.
-    static constexpr int kMaxOrder = 13;
+    static constexpr int kMaxOrder = kMaxBSplineOrder;
     // Chord ends are pinned here before truncation. It lies beyond the largest coordinate a
     // scene file may hold, so no real chord is bent; it keeps the float-to-int conversion
     // defined and a chord's length bounded when a rational curve with odd weights throws a

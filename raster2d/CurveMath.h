@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <limits>
 
-#include "app/SceneObject.h"
+#include "model/Types.h"
 
 // The pure mathematics of the curve family: point functions, subdivision, the Bernstein and
 // B-spline bases and the parameter walk of the sampled curves. Nothing here draws, so tests can

@@ -4,14 +4,9 @@
 #include <limits>
 #include <memory>
 
-#include "app/SpeedTimer.h"
+#include "model/SpeedTimer.h"
+#include "model/Types.h"
 #include "raster2d/RasterTarget.h"
-
-struct Rgb {
-    float r = 0.0f;
-    float g = 0.0f;
-    float b = 0.0f;
-};
 
 // What every algorithm family shares: a target, a colour and its own stopwatch. Each drawing
 // operation runs inside `bracket`, so its time includes the emission of its pixels.

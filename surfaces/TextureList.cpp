@@ -3,10 +3,9 @@
 #include <cstdio>
 #include <string>
 
-#include "app/Application.h"
 #include "io/UniqueFile.h"
 
-void loadTextureList(Application& app, const char* listPath, std::ostream& out,
+void loadTextureList(TextureTable& table, const char* listPath, std::ostream& out,
                      const TextureLoader& load) {
     const UniqueFile file = openFile(listPath, "r");
     if (!file) return;
@@ -22,8 +21,8 @@ void loadTextureList(Application& app, const char* listPath, std::ostream& out,
             break;
         }
         out << word << std::endl;
-        app.textureIds[2 + k] = load(word);
-        app.textureLabels[static_cast<std::size_t>(k)] = "Textura_" + std::to_string(k);
-        app.textureCount = k + 1;
+        table.textureIds[2 + k] = load(word);
+        table.textureLabels[static_cast<std::size_t>(k)] = "Textura_" + std::to_string(k);
+        table.textureCount = k + 1;
     }
 }

@@ -10,10 +10,10 @@
 #include <string_view>
 #include <vector>
 
-#include "app/ObjectKind.h"
 #include "io/PvfBlockWriter.h"
 #include "io/PvfReader.h"
 #include "io/PvfWriter.h"
+#include "model/ObjectKind.h"
 #include "tests/unit/RoundTripMatch.h"
 
 namespace {

@@ -9,7 +9,7 @@
 #include "PixelSupport.h"
 #include "app/Application.h"
 #include "app/FrameSource.h"
-#include "app/ObjectKind.h"
+#include "model/ObjectKind.h"
 #include "raster2d/RasterTarget.h"
 
 inline const std::string kBanner =
@@ -47,7 +47,7 @@ class FakeFrameSource final : public FrameSource {
 struct AppFixture {
     explicit AppFixture(const char* sceneFile = nullptr)
         : app(sceneFile, false, 0, {1, 0, 0}, {1, 0, 1}, {0, 0, 1},
-              AppServices{console, window, target, &errors, &frames}) {}
+              AppServices{console, window, target, overlays, &errors, &frames}) {}
 
     // What the console got since the last call.
     std::string takeConsole() {
@@ -57,14 +57,14 @@ struct AppFixture {
     }
 
     void setFileName(const std::string& name) {
-        std::strncpy(app.fileName, name.c_str(), sizeof app.fileName - 1);
-        app.fileName[sizeof app.fileName - 1] = '\0';
+        std::strncpy(app.mirrors.fileName, name.c_str(), sizeof app.mirrors.fileName - 1);
+        app.mirrors.fileName[sizeof app.mirrors.fileName - 1] = '\0';
     }
 
     // Adds an object at the front, as every creator does, and returns it.
     SceneObject& add(int32_t kind, std::vector<Point3> points, bool active = true) {
         if (active) {
-            for (SceneObject& o : app.objects2D)
+            for (SceneObject& o : app.scene.objects2D)
                 o.active = false;
         }
         SceneObject object;
@@ -72,13 +72,14 @@ struct AppFixture {
         object.pointCount = static_cast<int32_t>(points.size());
         object.points = std::move(points);
         object.active = active;
-        app.objects2D.push_front(object);
-        return app.objects2D.front();
+        app.scene.objects2D.push_front(object);
+        return app.scene.objects2D.front();
     }
 
     std::ostringstream console;
     std::ostringstream errors;
     FakeWindowSystem window;
+    FakeOverlays overlays;
     RecordingTarget target;
     FakeFrameSource frames;
     Application app;

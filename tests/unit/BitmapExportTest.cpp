@@ -153,7 +153,7 @@ TEST(BitmapExport, ExportCommandsWriteTheFrame) {
         f.setFileName(dir.path(c.field));
         f.app.panelCommand(c.command);
         EXPECT_EQ(f.takeConsole(), c.console);
-        EXPECT_STREQ(f.app.fileName, "export");
+        EXPECT_STREQ(f.app.mirrors.fileName, "export");
         const std::string text = fileBytes(dir.path(c.file));
         const Bytes file(text.begin(), text.end());
         ASSERT_FALSE(file.empty());
@@ -168,13 +168,13 @@ TEST(BitmapExport, FileThatCannotBeCreated) {
     f.frames.setPicture(2, 2, testPicture(2, 2));
     f.takeConsole();
     f.setFileName(dir.path("missing/shot"));
-    f.app.exportBmp();
+    f.app.panelCommand(99);
     f.setFileName(dir.path("missing/shot"));
-    f.app.exportTga();
+    f.app.panelCommand(101);
     EXPECT_EQ(f.takeConsole(),
               "SYSTEM: Export do bitmapy BMP se nezdaril\n"
               "SYSTEM: Export do bitmapy Truevision TARGA (TGA) se nezdaril\n");
-    EXPECT_STREQ(f.app.fileName, "export");
+    EXPECT_STREQ(f.app.mirrors.fileName, "export");
     EXPECT_TRUE(std::filesystem::is_empty(dir.root));
     EXPECT_TRUE(f.window.exitStatuses.empty());
     EXPECT_EQ(f.frames.reads, 0) << "no redraw for a file that cannot be written";
@@ -185,7 +185,7 @@ TEST(BitmapExport, PixelBufferThatCannotBeAllocatedEndsTheProcess) {
     AppFixture f;
     f.frames.allocationFails = true;
     f.setFileName(dir.path("shot"));
-    f.app.exportTga();
+    f.app.panelCommand(101);
     EXPECT_EQ(f.window.exitStatuses, std::vector<int>{-1});
 }
 

@@ -10,15 +10,15 @@ TEST(ExitPath, EscapeAsksAndNReturns) {
     f.add(kLineBresenham, {{0, 0, 0}, {10, 10, 0}});
     f.takeConsole();
     f.app.onKey(27, 0, 0);
-    EXPECT_EQ(f.app.exitScreen, 1);
+    EXPECT_EQ(f.app.screens.exitScreen, 1);
     EXPECT_EQ(f.window.redisplays, 1);
     f.app.onKey('n', 0, 0);
-    EXPECT_EQ(f.app.exitScreen, 0);
+    EXPECT_EQ(f.app.screens.exitScreen, 0);
     EXPECT_EQ(f.window.redisplays, 2);
     f.app.onKey(27, 0, 0);
     f.app.onKey('N', 0, 0);
-    EXPECT_EQ(f.app.exitScreen, 0);
-    EXPECT_EQ(f.app.objects2D.size(), 1u);
+    EXPECT_EQ(f.app.screens.exitScreen, 0);
+    EXPECT_EQ(f.app.scene.objects2D.size(), 1u);
     EXPECT_TRUE(f.window.exitStatuses.empty());
     EXPECT_EQ(f.takeConsole(), "");
 }
@@ -27,14 +27,14 @@ TEST(ExitPath, AEndsWithStatusZeroAfterReleasingTheScene) {
     for (unsigned char key : {'A', 'a'}) {
         AppFixture f;
         f.add(kLineDDA, {{0, 0, 0}, {10, 10, 0}});
-        f.app.surfaces3D.emplace_front();
+        f.app.scene.surfaces3D.emplace_front();
         f.takeConsole();
         f.app.onKey(27, 0, 0);
         f.app.onKey(key, 0, 0);
         EXPECT_EQ(f.takeConsole(), "SYSTEM: Aplikace uspesne skoncila\n");
         EXPECT_EQ(f.window.exitStatuses, std::vector<int>{0});
-        EXPECT_TRUE(f.app.objects2D.empty());
-        EXPECT_TRUE(f.app.surfaces3D.empty());
+        EXPECT_TRUE(f.app.scene.objects2D.empty());
+        EXPECT_TRUE(f.app.scene.surfaces3D.empty());
     }
 }
 
@@ -43,7 +43,7 @@ TEST(ExitPath, AAndNDoNothingWithoutTheEndScreen) {
     f.takeConsole();
     for (unsigned char key : {'A', 'a', 'N', 'n'})
         f.app.onKey(key, 0, 0);
-    EXPECT_EQ(f.app.exitScreen, 0);
+    EXPECT_EQ(f.app.screens.exitScreen, 0);
     EXPECT_EQ(f.window.redisplays, 0);
     EXPECT_TRUE(f.window.exitStatuses.empty());
     EXPECT_EQ(f.takeConsole(), "");
@@ -51,17 +51,17 @@ TEST(ExitPath, AAndNDoNothingWithoutTheEndScreen) {
 
 TEST(Callbacks, MenuStatusForgetsTheActivePoint) {
     AppFixture f;
-    f.app.activePoint = 3;
+    f.app.editing.activePoint = 3;
     f.app.onMenuStatus(1, 10, 10);
-    EXPECT_EQ(f.app.activePoint, -1);
-    f.app.activePoint = 2;
+    EXPECT_EQ(f.app.editing.activePoint, -1);
+    f.app.editing.activePoint = 2;
     f.app.onMenuStatus(0, 10, 10);
-    EXPECT_EQ(f.app.activePoint, -1);
+    EXPECT_EQ(f.app.editing.activePoint, -1);
 }
 
 TEST(Callbacks, IdleMakesTheMainWindowCurrent) {
     AppFixture f;
-    f.app.mainWindow = 1;
+    f.app.mode.mainWindow = 1;
     f.window.current = 2;
     f.app.onIdle();
     EXPECT_EQ(f.window.current, 1);
@@ -70,14 +70,14 @@ TEST(Callbacks, IdleMakesTheMainWindowCurrent) {
 TEST(Callbacks, LeftOrRightClickEndsTheStartImageMiddleDoesNot) {
     AppFixture f;
     f.app.onMouse(1, 0, 10, 10);
-    EXPECT_TRUE(f.app.showLogo);
+    EXPECT_TRUE(f.app.screens.showLogo);
     f.app.onMouse(2, 1, 10, 10);
-    EXPECT_FALSE(f.app.showLogo);
+    EXPECT_FALSE(f.app.screens.showLogo);
     EXPECT_EQ(f.window.redisplays, 1);
 
     AppFixture g;
     g.app.onMouse(0, 0, 10, 10);
-    EXPECT_FALSE(g.app.showLogo);
+    EXPECT_FALSE(g.app.screens.showLogo);
 }
 
 TEST(Viewport, SizesSnapDownToMultiplesOfSixteen) {
@@ -90,38 +90,38 @@ TEST(Viewport, SizesSnapDownToMultiplesOfSixteen) {
 TEST(TypeLabel, FollowsTheActiveObjectOfTheChosenList) {
     AppFixture f;
     f.app.updateTypeLabel(false);
-    EXPECT_STREQ(f.app.typeText, "");
+    EXPECT_STREQ(f.app.mirrors.typeText, "");
     f.add(kLineTwoStep, {{0, 0, 0}, {1, 1, 0}});
     f.add(kLineDDA, {{0, 0, 0}, {1, 1, 0}}, false);
     f.app.updateTypeLabel(false);
-    EXPECT_STREQ(f.app.typeText, "Line Two-Step");
+    EXPECT_STREQ(f.app.mirrors.typeText, "Line Two-Step");
     f.add(kNurbsBezier, {});
     f.app.updateTypeLabel(false);
-    EXPECT_STREQ(f.app.typeText, "NURBS");
+    EXPECT_STREQ(f.app.mirrors.typeText, "NURBS");
     f.add(kLineLine2Step, {});
     f.app.updateTypeLabel(false);
-    EXPECT_STREQ(f.app.typeText, "");
+    EXPECT_STREQ(f.app.mirrors.typeText, "");
 
     SceneObject surface;
     surface.kind = kSurfaceRationalBezier;
     surface.active = true;
-    f.app.surfaces3D.push_front(surface);
+    f.app.scene.surfaces3D.push_front(surface);
     f.app.updateTypeLabel(true);
-    EXPECT_STREQ(f.app.typeText, "Racional Bezier surface");
+    EXPECT_STREQ(f.app.mirrors.typeText, "Racional Bezier surface");
 }
 
 TEST(ActiveWalk, FirstActiveInListOrderWinsAndTheCursorStaysOnIt) {
     AppFixture f;
     f.add(kLineDDA, {}, true);
     f.add(kLineBresenham, {}, false);
-    f.app.objects2D.back().active = true;
-    f.app.objects2D.front().active = true;  // two flags set: the front one wins
-    ASSERT_TRUE(f.app.findActive(f.app.objects2D));
-    EXPECT_EQ(f.app.current, f.app.objects2D.begin());
-    for (SceneObject& o : f.app.objects2D)
+    f.app.scene.objects2D.back().active = true;
+    f.app.scene.objects2D.front().active = true;  // two flags set: the front one wins
+    ASSERT_TRUE(f.app.scene.findActive(f.app.scene.objects2D));
+    EXPECT_EQ(f.app.scene.current, f.app.scene.objects2D.begin());
+    for (SceneObject& o : f.app.scene.objects2D)
         o.active = false;
-    EXPECT_FALSE(f.app.findActive(f.app.objects2D));
-    EXPECT_EQ(f.app.current, f.app.objects2D.end());
+    EXPECT_FALSE(f.app.scene.findActive(f.app.scene.objects2D));
+    EXPECT_EQ(f.app.scene.current, f.app.scene.objects2D.end());
 }
 
 }  // namespace

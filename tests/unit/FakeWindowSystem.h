@@ -3,7 +3,8 @@
 #include <string>
 #include <vector>
 
-#include "app/WindowSystem.h"
+#include "app/FrameOverlays.h"
+#include "model/WindowSystem.h"
 
 // Records what the application asks of the window system; answers from plain fields.
 class FakeWindowSystem final : public WindowSystem {
@@ -26,4 +27,39 @@ class FakeWindowSystem final : public WindowSystem {
     std::vector<std::string> titles;
     CellSize cells{800, 592};
     std::vector<int> exitStatuses;
+};
+
+// One word per overlay call, so a test reads a frame's order at a glance.
+class FakeOverlays final : public FrameOverlays {
+  public:
+    void clearFrame() override { calls.push_back("clear"); }
+    void setPointSize(int size) override { calls.push_back("point " + std::to_string(size)); }
+    void gridLines(const LineBatch& l) override {
+        calls.push_back("grid");
+        grid = l;
+    }
+    void axisLines(const std::vector<LineBatch>&) override { calls.push_back("axes"); }
+    void startImage(const LogoGrid&, float, float, unsigned int t) override {
+        calls.push_back("logo " + std::to_string(t));
+    }
+    void endImage(const ImageRect& r, unsigned int t) override {
+        calls.push_back("end " + std::to_string(t));
+        endRect = r;
+    }
+    void swapBuffers() override { calls.push_back("swap"); }
+    CellSize viewport() override { return view; }
+    void setViewport(int w, int h) override { view = {w, h}; }
+    void projection2D(int w, int h) override {
+        calls.push_back("2D " + std::to_string(w) + "x" + std::to_string(h));
+    }
+    void projection3D(const OrthoBox& b) override {
+        calls.push_back("3D");
+        box = b;
+    }
+
+    std::vector<std::string> calls;
+    CellSize view{800, 592};
+    LineBatch grid{};
+    ImageRect endRect{};
+    OrthoBox box{};
 };

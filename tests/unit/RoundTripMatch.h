@@ -9,9 +9,9 @@
 #include <string>
 #include <vector>
 
-#include "app/ObjectKind.h"
-#include "app/SceneObject.h"
 #include "io/PvfBlockWriter.h"
+#include "model/ObjectKind.h"
+#include "model/SceneObject.h"
 
 // A float after six decimals of "%f" and the read of "%f".
 inline float throughSixDecimals(float v) {

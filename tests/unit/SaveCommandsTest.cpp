@@ -62,7 +62,7 @@ TEST(SaveCommands, SaveReportsAndResetsTheName) {
         f.app.panelCommand(100);
         EXPECT_EQ(f.takeConsole(), c.console);
         EXPECT_EQ(filesIn(dir), c.files);
-        EXPECT_STREQ(f.app.fileName, "export");
+        EXPECT_STREQ(f.app.mirrors.fileName, "export");
     }
 }
 
@@ -76,7 +76,7 @@ TEST(SaveCommands, NameBeyondTheFieldIsAccepted) {
     AppFixture f;
     f.takeConsole();
     f.setFileName(name);
-    f.app.saveVectorFile();
+    f.app.panelCommand(100);
     EXPECT_EQ(f.takeConsole(), kSaved);
     EXPECT_TRUE(std::filesystem::exists(name + ".pvf"));
 }

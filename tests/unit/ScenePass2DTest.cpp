@@ -33,14 +33,14 @@ std::set<Pixel> pixelsOfCalls(const std::vector<DrawCall>& calls, std::size_t fr
 
 TEST(ScenePass2D, ActiveCompleteLineGetsArrowRowAndLastTime) {
     AppFixture f;
-    f.app.showControlPoints = 0;
+    f.app.settings2D.showControlPoints = 0;
     f.add(kLineBresenham, {{10.9f, 20.2f, 0}, {40.7f, 25.0f, 0}});
     f.takeConsole();
     f.app.drawScene2D();
     double t = -1;
     EXPECT_TRUE(areRows(f.takeConsole(), {speedRow("-> Usecka Bresenham algoritmus : ")}, &t));
     EXPECT_GE(t, 0.0);
-    EXPECT_NEAR(f.app.lastTime, t, std::abs(t) * 1e-5 + 1e-12);
+    EXPECT_NEAR(f.app.mirrors.lastTime, t, std::abs(t) * 1e-5 + 1e-12);
     // Truncated end points, object colour.
     const auto calls = drawCalls(f.target);
     ASSERT_EQ(calls.size(), 1u);
@@ -55,7 +55,7 @@ TEST(ScenePass2D, RowsComeInListOrderWithTheirPrefixes) {
     f.add(kLineTwoStep, {{0, 0, 0}, {9, 9, 0}}, false);
     f.add(kLineDDA, {{0, 0, 0}, {5, 1, 0}}, false);
     f.add(kLineBresenham, {{0, 0, 0}, {5, 5, 0}}, true);
-    f.app.showControlPoints = 0;
+    f.app.settings2D.showControlPoints = 0;
     f.takeConsole();
     f.app.drawScene2D();
     const std::string console = f.takeConsole();
@@ -68,9 +68,9 @@ TEST(ScenePass2D, RowsComeInListOrderWithTheirPrefixes) {
 TEST(ScenePass2D, LastTimeComesFromTheActiveObjectOnly) {
     AppFixture f;
     f.add(kLineBresenham, {{0, 0, 0}, {5, 5, 0}}, false);
-    f.app.lastTime = -7.0f;
+    f.app.mirrors.lastTime = -7.0f;
     f.app.drawScene2D();
-    EXPECT_EQ(f.app.lastTime, -7.0f);
+    EXPECT_EQ(f.app.mirrors.lastTime, -7.0f);
 }
 
 TEST(ScenePass2D, IncompleteObjectsPrintOnlyTheirPrefix) {
@@ -94,7 +94,7 @@ TEST(ScenePass2D, UnknownKindsAndKindFourAreSkippedSilently) {
     f.add(kLineLine2Step, {{0, 0, 0}, {5, 5, 0}}, false);
     f.add(40, {{0, 0, 0}, {5, 5, 0}}, false);
     f.add(7, {{0, 0, 0}, {5, 5, 0}}, true);
-    f.app.activePoint = -1;  // the highlight belongs to any active object; not wanted here
+    f.app.editing.activePoint = -1;  // the highlight belongs to any active object; not wanted here
     f.takeConsole();
     f.app.drawScene2D();
     EXPECT_EQ(f.takeConsole(), "");
@@ -104,7 +104,7 @@ TEST(ScenePass2D, UnknownKindsAndKindFourAreSkippedSilently) {
 TEST(ScenePass2D, ActiveObjectShowsMarkersAndTheHighlightedPoint) {
     AppFixture f;
     f.add(kLineDDA, {{100.6f, 50.2f, 0}, {200, 80, 0}});
-    f.app.activePoint = 1;
+    f.app.editing.activePoint = 1;
     f.app.drawScene2D();
     const auto calls = drawCalls(f.target);
     // 4 marker edges per point, the line, then 3 squares of 4 edges around the active point.
@@ -129,13 +129,13 @@ TEST(ScenePass2D, ActiveObjectShowsMarkersAndTheHighlightedPoint) {
 TEST(ScenePass2D, NoHighlightWithoutActivePointOrWithMarkersOff) {
     AppFixture f;
     f.add(kLineDDA, {{100, 50, 0}, {200, 80, 0}});
-    f.app.activePoint = -1;
+    f.app.editing.activePoint = -1;
     f.app.drawScene2D();
     EXPECT_EQ(drawCalls(f.target).size(), 9u);  // markers and the line
 
     f.target.clear();
-    f.app.activePoint = 0;
-    f.app.showControlPoints = 0;
+    f.app.editing.activePoint = 0;
+    f.app.settings2D.showControlPoints = 0;
     f.app.drawScene2D();
     EXPECT_EQ(drawCalls(f.target).size(), 1u);  // the line alone
 }
@@ -144,9 +144,9 @@ TEST(ScenePass2D, InactivePointsAreMarkedInTheInactiveColourWhenAsked) {
     AppFixture f;
     f.add(kLineBresenham, {{300, 300, 0}, {310, 320, 0}}, false);
     f.add(kLineBresenham, {{10, 10, 0}, {20, 20, 0}}, true);
-    f.app.showControlPoints = 0;
-    f.app.showInactivePoints = 1;
-    f.app.inactiveColor = {0.5f, 0.25f, 0.0f};
+    f.app.settings2D.showControlPoints = 0;
+    f.app.settings2D.showInactivePoints = 1;
+    f.app.colors.inactiveColor = {0.5f, 0.25f, 0.0f};
     f.app.drawScene2D();
     const auto calls = drawCalls(f.target);
     ASSERT_EQ(calls.size(), 8u + 2u);
@@ -161,7 +161,7 @@ TEST(ScenePass2D, CountsBeyondTheStoredPointsAreNotTrusted) {
     f.add(kLineDDA, {{1, 1, 0}}, false).pointCount = 1000;
     SceneObject& o = f.add(kLineBresenham, {{50, 50, 0}});
     o.pointCount = 2;  // claims a second point that it does not hold
-    f.app.showInactivePoints = 1;
+    f.app.settings2D.showInactivePoints = 1;
     f.takeConsole();
     f.app.drawScene2D();
     EXPECT_EQ(f.takeConsole(), "   ");  // neither object is complete: no arrow, no rows
@@ -202,10 +202,10 @@ TEST(SpeedListing, RowsOfTheListing) {
 }
 
 TEST(SpeedListing, RowLabelsAreThirtyCharactersEndingInColonBlank) {
-    EXPECT_EQ(findPassEntry2D(kLineLine2Step), nullptr);
+    EXPECT_EQ(findKind2D(kLineLine2Step)->rowLabel, nullptr);
     for (int32_t kind : {1,  2,  3,  10, 11, 12, 15, 16, 17, 20, 21, 22,
                          23, 24, 25, 26, 27, 28, 29, 30, 50, 51, 77}) {
-        const PassEntry2D* entry = findPassEntry2D(kind);
+        const KindInfo* entry = findKind2D(kind);
         ASSERT_NE(entry, nullptr) << kind;
         const std::string label = entry->rowLabel;
         EXPECT_EQ(label.size(), 30u) << label;

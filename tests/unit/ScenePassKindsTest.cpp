@@ -53,7 +53,7 @@ TEST(ScenePassKinds, CirclesAndEllipsesUseTheTruncatedCentreAndTheirSizes) {
     AppFixture f;
     SceneObject& circle = f.add(kCircleBresenham, {{100.7f, 50.9f, 0}, {105.7f, 50.9f, 0}});
     circle.sizeA = 5;
-    f.app.showControlPoints = 0;
+    f.app.settings2D.showControlPoints = 0;
     f.app.drawScene2D();
     const std::set<Pixel> octants = mirrored({{0, 5}, {1, 5}, {2, 5}, {3, 4}});  // radius 5
     EXPECT_EQ(pixelSetOf(f.target), setOf(shifted({octants.begin(), octants.end()}, 100, 50)));
@@ -64,7 +64,7 @@ TEST(ScenePassKinds, CirclesAndEllipsesUseTheTruncatedCentreAndTheirSizes) {
     ellipse.sizeA = 50;
     ellipse.sizeB = 10;
     ellipse.angle = 90;  // the long axis stands upright
-    g.app.showControlPoints = 0;
+    g.app.settings2D.showControlPoints = 0;
     g.app.drawScene2D();
     float top = 0;
     float right = 0;
@@ -135,8 +135,8 @@ TEST(ScenePassKinds, NurbsIsDrawnOnlyWithItsRequiredPoints) {
     o.knots = {0, 0, 0, 0.25f, 0.5f, 0.5f, 0.75f, 1, 1, 1};
     o.knotCount = 10;
     o.requiredPoints = 7;
-    f.app.showControlPoints = 0;
-    f.app.showControlPolygon = 0;
+    f.app.settings2D.showControlPoints = 0;
+    f.app.settings2D.showControlPolygon = 0;
     f.takeConsole();
     f.app.drawScene2D();
     EXPECT_TRUE(areRows(f.takeConsole(), {speedRow("-> NURBS                       : ",
@@ -153,7 +153,7 @@ TEST(ScenePassKinds, NurbsIsDrawnOnlyWithItsRequiredPoints) {
 TEST(ScenePassKinds, ActiveCurveShowsItsPolygonInThePolygonColour) {
     AppFixture f;
     f.add(kBezierCubicIterative, kFour);
-    f.app.showControlPoints = 0;
+    f.app.settings2D.showControlPoints = 0;
     f.app.drawScene2D();
     const auto calls = drawCalls(f.target);
     // Three polygon edges, then the curve (its own bracket and its chords).
@@ -170,7 +170,7 @@ TEST(ScenePassKinds, ActiveCurveShowsItsPolygonInThePolygonColour) {
     }
 
     f.target.clear();
-    f.app.objects2D.front().active = false;  // inactive curves show no polygon
+    f.app.scene.objects2D.front().active = false;  // inactive curves show no polygon
     f.app.drawScene2D();
     EXPECT_EQ(drawCalls(f.target)[0].b, 0.0f);
 }
@@ -178,7 +178,7 @@ TEST(ScenePassKinds, ActiveCurveShowsItsPolygonInThePolygonColour) {
 TEST(ScenePassKinds, FergusonFormsShowTangentsInsteadOfThePolygon) {
     AppFixture f;
     f.add(kFergusonCubic, kFour);
-    f.app.showControlPoints = 0;
+    f.app.settings2D.showControlPoints = 0;
     f.app.drawScene2D();
     auto calls = drawCalls(f.target);
     ASSERT_GE(calls.size(), 2u);
@@ -191,7 +191,7 @@ TEST(ScenePassKinds, FergusonFormsShowTangentsInsteadOfThePolygon) {
 
     AppFixture g;
     g.add(kFergusonCurve, kSix).pointCount = 5;  // pairs (0,1), (2,3); point 4 has no partner
-    g.app.showControlPoints = 0;
+    g.app.settings2D.showControlPoints = 0;
     g.app.drawScene2D();
     calls = drawCalls(g.target);
     ASSERT_GE(calls.size(), 2u);
@@ -208,8 +208,8 @@ TEST(ScenePassKinds, ShortWeightOrKnotArraysKeepTheObjectUndrawn) {
     nurbs.weights = {1, 1, 1, 1};
     nurbs.knotCount = 8;
     nurbs.knots = {0, 0, 0};  // fewer knots than it claims
-    f.app.showControlPoints = 0;
-    f.app.showControlPolygon = 0;
+    f.app.settings2D.showControlPoints = 0;
+    f.app.settings2D.showControlPolygon = 0;
     f.takeConsole();
     f.app.drawScene2D();
     EXPECT_EQ(f.takeConsole(), "   -> ");

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "app/SpeedTimer.h"
+#include "model/SpeedTimer.h"
 
 namespace {
 

@@ -6,6 +6,7 @@
 #include "AppFixture.h"
 #include "VectorFileSupport.h"
 #include "app/CommandLine.h"
+#include "app/StartImage.h"
 
 namespace {
 
@@ -70,8 +71,8 @@ TEST(Startup, SceneFileIsReportedOnTheConsoleAndFailuresOnTheErrorStream) {
                 (c.loaded ? "SYSTEM: Vektorovy soubor " + c.path + " byl uspesne nahran\n"
                           : "SYSTEM: Nepodarilo se nahrat vektorovy soubor " + c.path + "\n"));
         EXPECT_EQ(f.errors.str(), c.errors);
-        EXPECT_EQ(f.app.objects2D.size(), c.objects);
-        EXPECT_EQ(f.app.surfaces3D.size(), c.surfaces);
+        EXPECT_EQ(f.app.scene.objects2D.size(), c.objects);
+        EXPECT_EQ(f.app.scene.surfaces3D.size(), c.surfaces);
     }
 }
 
@@ -81,15 +82,15 @@ TEST(Startup, LoadedSceneIsMirroredIntoTheActivePointFieldsAndSavedInItsOrder) {
     ScratchDir dir;
     writeFile(dir.path("scene.pvf"), sceneText());
     AppFixture f(dir.path("scene.pvf").c_str());
-    EXPECT_EQ(kindsOf(f.app.objects2D),
+    EXPECT_EQ(kindsOf(f.app.scene.objects2D),
               (std::vector<int>{kLineBresenham, kCircleBresenham, kLineDDA}));
-    EXPECT_TRUE(f.app.objects2D.front().active);
-    EXPECT_EQ(f.app.activeX, 33);
-    EXPECT_EQ(f.app.activeY, 44);
-    EXPECT_EQ(f.app.activeZ, 12);
+    EXPECT_TRUE(f.app.scene.objects2D.front().active);
+    EXPECT_EQ(f.app.mirrors.activeX, 33);
+    EXPECT_EQ(f.app.mirrors.activeY, 44);
+    EXPECT_EQ(f.app.mirrors.activeZ, 12);
 
     f.setFileName(dir.path("again.pvf"));
-    f.app.saveVectorFile();
+    f.app.panelCommand(100);
     EXPECT_NE(fileBytes(dir.path("again.pvf"))
                   .find("; 2D grafika\n\nLINE_BRESENHAM\n33 44\n1 1\n\nCIRCLE_BRESENHAM\n100 100\n"
                         "40\n\nLINE_DDA\n10 20\n110 70\n\n; 3D grafika\n"),
@@ -106,36 +107,36 @@ TEST(Startup, SpeedHeadingIsFramedByEmptyLines) {
 TEST(Startup, StartValues) {
     AppFixture f;
     const Application& a = f.app;
-    EXPECT_FALSE(a.is3D);
-    EXPECT_EQ(a.showGrid, 0);
-    EXPECT_EQ(a.activePoint, 0);
-    EXPECT_EQ(a.surfaceLighting, 1);
-    EXPECT_EQ(a.panelShown, 1);
-    EXPECT_EQ(a.zoom, 40.0f);
-    EXPECT_EQ(a.panX, -10.0f);
-    EXPECT_EQ(a.segments, 100);
-    EXPECT_EQ(a.polygonMode, 200);
-    EXPECT_EQ(a.meshDensity, 15);
-    EXPECT_EQ(a.backgroundIndex, 3);
-    EXPECT_EQ(a.inactiveColorIndex, 6);
-    EXPECT_EQ(a.controlColorIndex, 2);
-    EXPECT_EQ(a.activeColorIndex, 3);
-    EXPECT_EQ(a.polygonColorIndex, 4);
-    EXPECT_STREQ(a.fileName, "export");
-    EXPECT_STREQ(a.typeText, "");
-    EXPECT_TRUE(a.showLogo);
-    EXPECT_EQ(a.activeX, 0);
-    EXPECT_EQ(a.activeY, 0);
-    EXPECT_EQ(a.activeWeight, 1.0f);
-    EXPECT_EQ(a.objectColor.r, 1.0f);
-    EXPECT_EQ(a.polygonColor.b, 1.0f);
-    EXPECT_EQ(a.controlColor.b, 1.0f);
-    EXPECT_EQ(a.activeColor.g, 1.0f);
+    EXPECT_FALSE(a.mode.is3D);
+    EXPECT_EQ(a.settings2D.showGrid, 0);
+    EXPECT_EQ(a.editing.activePoint, 0);
+    EXPECT_EQ(a.render3D.surfaceLighting, 1);
+    EXPECT_EQ(a.mode.panelShown, 1);
+    EXPECT_EQ(a.view3D.zoom, 40.0f);
+    EXPECT_EQ(a.view3D.panX, -10.0f);
+    EXPECT_EQ(a.settings2D.segments, 100);
+    EXPECT_EQ(a.render3D.polygonMode, 200);
+    EXPECT_EQ(a.render3D.meshDensity, 15);
+    EXPECT_EQ(a.colors.backgroundIndex, 3);
+    EXPECT_EQ(a.colors.inactiveColorIndex, 6);
+    EXPECT_EQ(a.colors.controlColorIndex, 2);
+    EXPECT_EQ(a.colors.activeColorIndex, 3);
+    EXPECT_EQ(a.colors.polygonColorIndex, 4);
+    EXPECT_STREQ(a.mirrors.fileName, "export");
+    EXPECT_STREQ(a.mirrors.typeText, "");
+    EXPECT_TRUE(a.screens.showLogo);
+    EXPECT_EQ(a.mirrors.activeX, 0);
+    EXPECT_EQ(a.mirrors.activeY, 0);
+    EXPECT_EQ(a.mirrors.activeWeight, 1.0f);
+    EXPECT_EQ(a.colors.objectColor.r, 1.0f);
+    EXPECT_EQ(a.colors.polygonColor.b, 1.0f);
+    EXPECT_EQ(a.colors.controlColor.b, 1.0f);
+    EXPECT_EQ(a.colors.activeColor.g, 1.0f);
     for (int k = 0; k < 15; ++k)
-        EXPECT_EQ(a.knotValues[k], 0.0f);
-    EXPECT_EQ(a.sceneRotation[0], 1.0f);
-    EXPECT_EQ(a.sceneRotation[5], 1.0f);
-    EXPECT_EQ(a.sceneRotation[1], 0.0f);
+        EXPECT_EQ(a.mirrors.knotValues[k], 0.0f);
+    EXPECT_EQ(a.view3D.sceneRotation[0], 1.0f);
+    EXPECT_EQ(a.view3D.sceneRotation[5], 1.0f);
+    EXPECT_EQ(a.view3D.sceneRotation[1], 0.0f);
 }
 
 TEST(StartImage, WaveMovesOneStepEveryFourthFrame) {
@@ -143,21 +144,21 @@ TEST(StartImage, WaveMovesOneStepEveryFourthFrame) {
     Application& a = f.app;
     float before[kLogoGridSize];
     for (int i = 0; i < kLogoGridSize; ++i)
-        before[i] = a.logoGrid[i][5][2];
+        before[i] = a.screens.logoGrid[i][5][2];
     for (int frame = 0; frame < 4; ++frame)
-        a.advanceLogo();
+        advanceLogo(a.screens);
     for (int i = 0; i < kLogoGridSize; ++i)
-        ASSERT_EQ(a.logoGrid[i][5][2], before[i]);
-    a.advanceLogo();  // the fifth frame finds the counter at four
+        ASSERT_EQ(a.screens.logoGrid[i][5][2], before[i]);
+    advanceLogo(a.screens);  // the fifth frame finds the counter at four
     for (int i = 0; i < kLogoGridSize - 1; ++i)
-        ASSERT_EQ(a.logoGrid[i][5][2], before[i + 1]);
-    EXPECT_EQ(a.logoGrid[kLogoGridSize - 1][5][2], before[0]);
-    EXPECT_EQ(a.logoFrame, 1);
+        ASSERT_EQ(a.screens.logoGrid[i][5][2], before[i + 1]);
+    EXPECT_EQ(a.screens.logoGrid[kLogoGridSize - 1][5][2], before[0]);
+    EXPECT_EQ(a.screens.logoFrame, 1);
     for (int frame = 0; frame < 3; ++frame)
-        a.advanceLogo();
-    EXPECT_EQ(a.logoGrid[0][5][2], before[1]);
-    a.advanceLogo();
-    EXPECT_EQ(a.logoGrid[0][5][2], before[2]);
+        advanceLogo(a.screens);
+    EXPECT_EQ(a.screens.logoGrid[0][5][2], before[1]);
+    advanceLogo(a.screens);
+    EXPECT_EQ(a.screens.logoGrid[0][5][2], before[2]);
 }
 
 }  // namespace

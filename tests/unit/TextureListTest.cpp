@@ -14,13 +14,13 @@ const std::string kHeading = "SYSTEM: Nacitam textury zapsane v textury.cfg ...\
 
 class TextureListTest : public testing::Test {
   protected:
-    TextureListTest() { app.textureLabels.fill("unset"); }
+    TextureListTest() { app.textures.textureLabels.fill("unset"); }
 
     void writeList(const std::string& text) const { writeFile(listPath, text); }
 
     // Each loaded name gets a texture name of 100 plus its place in the order of loading.
     void load(const std::string& path) {
-        loadTextureList(app, path.c_str(), console, [this](const char* name) {
+        loadTextureList(app.textures, path.c_str(), console, [this](const char* name) {
             loaded.emplace_back(name);
             return static_cast<unsigned int>(100 + loaded.size() - 1);
         });
@@ -36,20 +36,20 @@ class TextureListTest : public testing::Test {
 
 TEST_F(TextureListTest, LoadsEveryNameInOrderUnderItsLabel) {
     writeList("data/a.ben\ndata/b.ben\nc.ben\n");
-    app.textureIds[0] = 7;  // the start and end images are not the list's business
-    app.textureIds[1] = 8;
+    app.textures.textureIds[0] = 7;  // the start and end images are not the list's business
+    app.textures.textureIds[1] = 8;
     load(listPath);
 
     EXPECT_EQ(console.str(), kHeading + "data/a.ben\ndata/b.ben\nc.ben\n");
     EXPECT_EQ(loaded, (std::vector<std::string>{"data/a.ben", "data/b.ben", "c.ben"}));
-    EXPECT_EQ(app.textureCount, 3);
+    EXPECT_EQ(app.textures.textureCount, 3);
     const unsigned int expectedIds[] = {7, 8, 100, 101, 102, 0};
     for (int i = 0; i < 6; ++i)
-        EXPECT_EQ(app.textureIds[i], expectedIds[i]) << "entry " << i;
-    EXPECT_EQ(app.textureLabels[0], "Textura_0");
-    EXPECT_EQ(app.textureLabels[1], "Textura_1");
-    EXPECT_EQ(app.textureLabels[2], "Textura_2");
-    EXPECT_EQ(app.textureLabels[3], "unset");
+        EXPECT_EQ(app.textures.textureIds[i], expectedIds[i]) << "entry " << i;
+    EXPECT_EQ(app.textures.textureLabels[0], "Textura_0");
+    EXPECT_EQ(app.textures.textureLabels[1], "Textura_1");
+    EXPECT_EQ(app.textures.textureLabels[2], "Textura_2");
+    EXPECT_EQ(app.textures.textureLabels[3], "unset");
 }
 
 TEST_F(TextureListTest, AnyWhiteSpaceSeparatesAndEndsNames) {
@@ -63,12 +63,12 @@ TEST_F(TextureListTest, AnyWhiteSpaceSeparatesAndEndsNames) {
         SCOPED_TRACE(testing::PrintToString(std::string(text)));
         console.str("");
         loaded.clear();
-        app.textureCount = 0;
+        app.textures.textureCount = 0;
         writeList(text);
         load(listPath);
         EXPECT_EQ(loaded, (std::vector<std::string>{"one.ben", "two.ben"}));
         EXPECT_EQ(console.str(), kHeading + "one.ben\ntwo.ben\n");
-        EXPECT_EQ(app.textureCount, 2);
+        EXPECT_EQ(app.textures.textureCount, 2);
     }
 }
 
@@ -80,8 +80,8 @@ TEST_F(TextureListTest, EmptyListPrintsTheHeadingOnly) {
         load(listPath);
         EXPECT_EQ(console.str(), kHeading);
         EXPECT_TRUE(loaded.empty());
-        EXPECT_EQ(app.textureCount, 0);
-        EXPECT_EQ(app.textureIds[2], 0u);
+        EXPECT_EQ(app.textures.textureCount, 0);
+        EXPECT_EQ(app.textures.textureIds[2], 0u);
     }
 }
 
@@ -89,7 +89,7 @@ TEST_F(TextureListTest, MissingListPrintsNothing) {
     load(dir.path("no-such-list.cfg"));
     EXPECT_EQ(console.str(), "");
     EXPECT_TRUE(loaded.empty());
-    EXPECT_EQ(app.textureCount, 0);
+    EXPECT_EQ(app.textures.textureCount, 0);
 }
 
 TEST_F(TextureListTest, OnlyTwentyEightNamesFitTheTable) {
@@ -106,10 +106,10 @@ TEST_F(TextureListTest, OnlyTwentyEightNamesFitTheTable) {
     EXPECT_EQ(console.str(), expectedOutput);
     ASSERT_EQ(loaded.size(), 28u);
     EXPECT_EQ(loaded.back(), "t27.ben");
-    EXPECT_EQ(app.textureCount, 28);
-    EXPECT_EQ(app.textureIds[29], 127u);
-    EXPECT_EQ(app.textureLabels[27], "Textura_27");
-    EXPECT_EQ(app.textureLabels[28], "unset");
+    EXPECT_EQ(app.textures.textureCount, 28);
+    EXPECT_EQ(app.textures.textureIds[29], 127u);
+    EXPECT_EQ(app.textures.textureLabels[27], "Textura_27");
+    EXPECT_EQ(app.textures.textureLabels[28], "unset");
 }
 
 }  // namespace

@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "VectorFileSupport.h"
-#include "app/ObjectKind.h"
+#include "model/ObjectKind.h"
 
 namespace {
 

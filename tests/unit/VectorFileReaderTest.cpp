@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "VectorFileSupport.h"
-#include "app/ObjectKind.h"
+#include "model/ObjectKind.h"
 
 namespace {
 
@@ -227,8 +227,9 @@ TEST(VectorFileReader, BadBlocksAreDropped) {
         {"negative knot count", "\nSPLINE_NURBS 1 5 5 1 -1\n"},
         {"cubic count above four", "\nSPLINE_COONS_CUBIC 5 1 1 2 2 3 3 4 4\n"},
         {"b-spline order zero", "\nSPLINE_BSPLINE 4 0 0 1 1 2 2 3 3 0\n"},
-        {"b-spline order six", "\nSPLINE_BSPLINE 4 0 0 1 1 2 2 3 3 6\n"},
-        {"surface count other than 16", "\nSURFACE_BEZIER_BICUBIC 9 " + surfaceNumbers(false)},
+        {"b-spline order above its points", "\nSPLINE_BSPLINE 4 0 0 1 1 2 2 3 3 6\n"},
+        {"b-spline order above the cap", "\nSPLINE_BSPLINE " + pointList(14) + "14\n"},
+        {"surface count above the cap", "\nSURFACE_BEZIER_BICUBIC 101 " + surfaceNumbers(false)},
         {"rational surface count not a number",
          "\nSURFACE_BEZIER_RACIONAL_BICUBIC x " + surfaceNumbers(true)},
         {"end of file inside a point list", "\nSPLINE_BEZIER 3 1 2 3 4 5\n"},
@@ -299,6 +300,31 @@ TEST(VectorFileReader, NumbersEndWhereScanfStops) {
 
     const ReadScene dropped = readText("\nLINE_DDA 1 2 x\nLINE_BRESENHAM 1 2 3 4\n");
     EXPECT_EQ(kindsOf(dropped.objects2D), (std::vector<int>{kLineBresenham}));
+}
+
+}  // namespace
+
+namespace {
+
+// A B-spline may be of any order its points allow, and a plain patch takes the count it gives.
+TEST(VectorFileReader, TakesOrdersAndNetSizesTheFormatAllows) {
+    ObjectList objects2D;
+    ObjectList surfaces3D;
+    std::string net = "9";
+    for (int i = 0; i < 9; ++i)
+        net += " 1 2 3";
+    const PvfReadReport report =
+        readPvfText("\nSPLINE_BSPLINE " + pointList(8) + "8\n SPLINE_BSPLINE " + pointList(13) +
+                        "13\n SURFACE_COONS_BICUBIC " + net + " 0.5 0.5 0.5\n",
+                    objects2D, surfaces3D);
+    EXPECT_EQ(report.blocksDropped, 0);
+    ASSERT_EQ(objects2D.size(), 2u);
+    EXPECT_EQ(objects2D.front().order, 13);
+    EXPECT_EQ(objects2D.back().order, 8);
+    ASSERT_EQ(surfaces3D.size(), 1u);
+    EXPECT_EQ(surfaces3D.front().pointCount, 9);
+    EXPECT_EQ(surfaces3D.front().points.size(), 9u);
+    EXPECT_EQ(surfaces3D.front().color[2], 0.5f);
 }
 
 }  // namespace

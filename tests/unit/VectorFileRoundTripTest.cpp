@@ -5,8 +5,8 @@
 
 #include "RoundTripMatch.h"
 #include "VectorFileSupport.h"
-#include "app/ObjectKind.h"
 #include "io/PvfWriter.h"
+#include "model/ObjectKind.h"
 
 namespace {
 

@@ -5,8 +5,8 @@
 #include <vector>
 
 #include "FileSupport.h"
-#include "app/SceneObject.h"
 #include "io/PvfReader.h"
+#include "model/SceneObject.h"
 
 // The lists and the report of one read.
 struct ReadScene {

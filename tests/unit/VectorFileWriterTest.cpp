@@ -8,9 +8,9 @@
 #include <vector>
 
 #include "VectorFileSupport.h"
-#include "app/ObjectKind.h"
 #include "io/PvfBlockWriter.h"
 #include "io/PvfWriter.h"
+#include "model/ObjectKind.h"
 
 namespace {
 

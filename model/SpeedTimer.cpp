@@ -1,4 +1,4 @@
-#include "app/SpeedTimer.h"
+#include "model/SpeedTimer.h"
 
 #include <chrono>
 

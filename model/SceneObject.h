@@ -5,11 +5,7 @@
 #include <list>
 #include <vector>
 
-struct Point3 {
-    float x = 0.0f;
-    float y = 0.0f;
-    float z = 0.0f;
-};
+#include "model/Types.h"
 
 // One object of either list. Creators size `points` (and `weights`, `knots`) to the capacity
 // of the kind; `pointCount` says how many of them are placed.

@@ -1,0 +1,69 @@
+#include "app/GlutProgram.h"
+
+#include <GL/freeglut.h>
+
+#include <iostream>
+
+#include "app/Application.h"
+#include "app/CommandLine.h"
+#include "app/GlFrameCapture.h"
+#include "app/GlOverlays.h"
+#include "app/GlRasterTarget.h"
+#include "app/GlutWindowSystem.h"
+#include "surfaces/GlTextures.h"
+#include "surfaces/TextureList.h"
+
+namespace {
+
+// Callbacks only forward to the one application.
+void displayCallback() { application->display(); }
+void reshapeCallback(int w, int h) { application->reshape(w, h); }
+void keyboardCallback(unsigned char key, int x, int y) { application->onKey(key, x, y); }
+void mouseCallback(int button, int state, int x, int y) {
+    application->onMouse(button, state, x, y);
+}
+void menuStatusCallback(int status, int x, int y) { application->onMenuStatus(status, x, y); }
+void idleCallback() { application->onIdle(); }
+
+void setUpWindow(bool is3D, float r, float g, float b) {
+    glutInitWindowSize(800, 592);
+    application->mode.mainWindow = glutCreateWindow(is3D ? "3D PIXELFORGE" : "2D PIXELFORGE");
+    glClearColor(r, g, b, 1.0f);
+    glutDisplayFunc(displayCallback);
+    glutReshapeFunc(reshapeCallback);
+    glutKeyboardFunc(keyboardCallback);
+    glutMouseFunc(mouseCallback);
+    glutMenuStatusFunc(menuStatusCallback);
+    glutIdleFunc(idleCallback);
+}
+
+}  // namespace
+
+int runGlutProgram(int argc, char** argv) {
+    glutInit(&argc, argv);
+    glutInitDisplayMode(GLUT_RGB | GLUT_DOUBLE | GLUT_DEPTH);
+    glutInitWindowPosition(0, 0);
+
+    static GlutWindowSystem windowSystem;
+    static GlRasterTarget rasterTarget;
+    static GlOverlays overlays;
+    static int mainWindow = 0;
+    static GlFrameCapture frameCapture(std::cout, mainWindow, [] { application->drawFrame(); });
+    const AppServices services{std::cout, windowSystem, rasterTarget,
+                               overlays,  &std::cerr,   &frameCapture};
+    static Application app(sceneFileArgument(argc, argv), false, 0, {1, 0, 0}, {1, 0, 1}, {0, 0, 1},
+                           services);
+    application = &app;
+
+    setUpWindow(app.mode.is3D, 0.5f, 0.5f, 0.5f);
+    mainWindow = app.mode.mainWindow;
+    std::cout << std::endl;
+
+    app.textures.logoTexture = loadTexture("data/logo.ben");
+    app.textures.endTexture = loadTexture("data/konec.ben");
+    loadTextureList(app.textures, "textury.cfg", std::cout, loadTexture);
+    app.printSpeedHeading();
+
+    glutMainLoop();
+    return 0;
+}
