@@ -3,22 +3,13 @@
 #include <ostream>
 
 #include "app/Algorithms.h"
+#include "app/AppServices.h"
 #include "app/FrameDriver.h"
 #include "app/SaveCommands.h"
 #include "app/ScenePass2D.h"
 #include "input/Keyboard.h"
 #include "input/Mouse.h"
 #include "model/AppState.h"
-
-// What the application needs from the outside world.
-struct AppServices {
-    std::ostream& console;
-    WindowSystem& window;
-    RasterTarget& raster;
-    FrameOverlays& overlays;
-    std::ostream* errors = nullptr;  // standard error when none is given
-    FrameSource* frames = nullptr;   // exports write an empty picture without one
-};
 
 // The one object that owns everything; the work is done by the concern objects below it.
 class Application {
