@@ -20,7 +20,7 @@ struct PvfReadReport {
 
 // Adds the objects of a PVF text to the lists: each at the front, each the only active one
 // of its 2D list; a surface clears only the first active surface. A dropped block leaves the
-// lists as they were.
+// lists as they were. Linear in the number of objects read.
 PvfReadReport readPvf(CharSource& source, ObjectList& objects2D, ObjectList& surfaces3D);
 PvfReadReport readPvfText(std::string_view text, ObjectList& objects2D, ObjectList& surfaces3D);
 PvfReadReport readPvfFile(const char* path, ObjectList& objects2D, ObjectList& surfaces3D);
