@@ -54,7 +54,7 @@ int main(int argc, char** argv) {
 
     app.logoTexture = loadTexture("data/logo.ben");
     app.endTexture = loadTexture("data/konec.ben");
-    loadTextureList(app, "textury.cfg", std::cout, loadTexture);
+    loadTextureList(app, "textury.cfg", std::cout, std::cerr, loadTexture);
     app.printSpeedHeading();
 
     glutMainLoop();

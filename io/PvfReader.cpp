@@ -97,12 +97,14 @@ PvfReadReport readPvfText(std::string_view text, ObjectList& objects2D, ObjectLi
 }
 
 PvfReadReport readPvfFile(const char* path, ObjectList& objects2D, ObjectList& surfaces3D) {
-    const UniqueFile file = openFile(path, "r");
-    if (!file) {
+    const InputFile in = openInputFile(path, "r");
+    if (in.status != InputFile::Status::Opened) {
         PvfReadReport report;
-        report.status = PvfReadReport::Status::CannotOpen;
+        report.status = in.status == InputFile::Status::NotRegular
+                            ? PvfReadReport::Status::NotRegular
+                            : PvfReadReport::Status::CannotOpen;
         return report;
     }
-    FileSource source(file.get());
+    FileSource source(in.file.get());
     return readPvf(source, objects2D, surfaces3D);
 }

@@ -10,6 +10,7 @@ struct PvfReadReport {
     enum class Status {
         Complete,    // read to the end of the file
         CannotOpen,  // nothing read
+        NotRegular,  // a directory, a FIFO or a device: refused unread
         ReadError,   // the stream failed; what was read before stays in the lists
     };
     Status status = Status::Complete;

@@ -5,9 +5,7 @@
 
 #include <vector>
 
-#include "surfaces/BenImage.h"
-
-unsigned int loadTexture(const char* path) {
+unsigned int loadTexture(const char* path, ImageStatus* status) {
     GLuint name = 0;
     glGenTextures(1, &name);
     glBindTexture(GL_TEXTURE_2D, name);
@@ -16,7 +14,9 @@ unsigned int loadTexture(const char* path) {
     // .ben rows carry no padding, and the white fallback is 9 bytes a row.
     glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
     BenImage image;
-    if (readImage(path, image)) {
+    const ImageStatus read = readImage(path, image);
+    if (status != nullptr) *status = read;
+    if (read == ImageStatus::Read) {
         gluBuild2DMipmaps(GL_TEXTURE_2D, GL_RGB, image.width, image.height, GL_RGB,
                           GL_UNSIGNED_BYTE, image.rgb.data());
     } else {

@@ -1,16 +1,22 @@
 #pragma once
 
+#include <cstddef>
 #include <functional>
 #include <ostream>
+
+#include "surfaces/BenImage.h"
 
 class Application;
 
 constexpr int kListedTextureSlots = 28;  // entries 2 to 29 of the texture names
+constexpr std::size_t kMaxTextureName = 239;
 
-// Uploads one image file and returns its texture name; a missing file gives the white one.
-using TextureLoader = std::function<unsigned int(const char* path)>;
+// Uploads one image file and returns its texture name, the white one when the image is not
+// read; `status` receives what the read said.
+using TextureLoader = std::function<unsigned int(const char* path, ImageStatus* status)>;
 
-// Reads the names in `listPath` into the application's texture table, printing each name.
-// A missing list adds nothing and prints nothing.
+// Reads the names in `listPath` into the application's texture table, printing each name on
+// `out`. A missing list adds nothing and prints nothing; a list or an image that is refused,
+// and a name too long to hold, is told on `errors`.
 void loadTextureList(Application& app, const char* listPath, std::ostream& out,
-                     const TextureLoader& load);
+                     std::ostream& errors, const TextureLoader& load);
