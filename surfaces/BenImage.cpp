@@ -46,6 +46,23 @@ ImageStatus readImage(const char* path, BenImage& image) {
     return ImageStatus::Read;
 }
 
+TextureSize uploadSize(int32_t width, int32_t height) {
+    const auto powerAbove = [](int32_t side) {
+        int64_t p = 1;
+        while (p < side)
+            p *= 2;
+        return p;
+    };
+    const auto powerBelow = [](int32_t side) {
+        int32_t p = 1;
+        while (p <= side / 2)
+            p *= 2;
+        return p;
+    };
+    if (powerAbove(width) * powerAbove(height) <= kMaxUploadTexels) return {width, height};
+    return {powerBelow(width), powerBelow(height)};
+}
+
 std::vector<uint8_t> encodeBen(int32_t width, int32_t height, const std::vector<uint8_t>& rgb) {
     const auto pixelBytes = static_cast<uint32_t>(rgb.size());
     std::vector<uint8_t> out;

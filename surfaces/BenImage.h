@@ -33,5 +33,19 @@ enum class ImageStatus {
 // was unless the status is Read.
 ImageStatus readImage(const char* path, BenImage& image);
 
+// GLU stores an image at power-of-two sides and takes a side of three times a power of two up
+// (48 to 64), so an image under 1 MB can become 2^19 texels, about 4.6 MB in llvmpipe. An image
+// that GLU could take above this many texels goes to GLU at the powers of two below its sides
+// instead, which keeps 28 listed textures of under 1 MB each within 200 MB.
+constexpr int64_t kMaxUploadTexels = int64_t{1} << 18;
+
+struct TextureSize {
+    int32_t width;
+    int32_t height;
+};
+
+// The size at which an image of these sides is handed to GLU.
+TextureSize uploadSize(int32_t width, int32_t height);
+
 // The bytes of a .ben file holding `rgb` (red first), for the asset generator and the tests.
 std::vector<uint8_t> encodeBen(int32_t width, int32_t height, const std::vector<uint8_t>& rgb);
