@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds, and runs every test: the unit tests under AddressSanitizer
-# and UndefinedBehaviorSanitizer, the fuzzer for a bounded time, then the whole suite (unit and
+# and UndefinedBehaviorSanitizer, the fuzzers for a bounded time, then the whole suite (unit and
 # end to end, each end-to-end test on a virtual display of its own).
 set -euo pipefail
 cd "$(dirname "$0")"
@@ -15,7 +15,7 @@ cmake --build build-asan -j"$jobs" --target unit_tests
 ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 ./build-asan/unit_tests --gtest_brief=1
 
 if [ -x tests/fuzz/run_fuzz.sh ]; then
-    echo "== Fuzzing the vector file reader"
+    echo "== Fuzzing the PVF and .ben readers"
     tests/fuzz/run_fuzz.sh
 fi
 

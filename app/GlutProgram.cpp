@@ -61,7 +61,7 @@ int runGlutProgram(int argc, char** argv) {
 
     app.textures.logoTexture = loadTexture("data/logo.ben");
     app.textures.endTexture = loadTexture("data/konec.ben");
-    loadTextureList(app.textures, "textury.cfg", std::cout, loadTexture);
+    loadTextureList(app.textures, "textury.cfg", std::cout, std::cerr, loadTexture);
     app.printSpeedHeading();
 
     glutMainLoop();

@@ -32,7 +32,9 @@ void reportExport(std::ostream& out, const char* target, bool written) {
 bool SaveCommands::readVectorFile(const char* name) {
     const PvfReadReport report = readPvfFile(name, scene.objects2D, scene.surfaces3D);
     if (report.status == PvfReadReport::Status::ReadError) {
-        err << "SYSTEM: Chyba pri cteni souboru: " << report.errorText << std::endl;
+        err << readFailureLine(report.errorText) << std::endl;
+    } else if (report.status == PvfReadReport::Status::NotRegular) {
+        err << notRegularFileLine(name) << std::endl;
     }
     // The console keeps its fixed lines; what was left out is said on the error stream.
     if (report.blocksDropped > 0) {

@@ -7,24 +7,44 @@
 
 namespace {
 
-void addObject2D(ObjectList& objects2D, SceneObject&& object) {
-    for (SceneObject& o : objects2D)
-        o.active = false;
-    objects2D.push_front(std::move(object));
-}
+class SceneLists {
+  public:
+    SceneLists(ObjectList& objects, ObjectList& surfaces)
+        : objects2D(objects), surfaces3D(surfaces) {}
 
-void addSurface(ObjectList& surfaces3D, SceneObject&& surface) {
-    for (SceneObject& o : surfaces3D) {
-        if (o.active) {
-            o.active = false;
-            break;
+    // Every 2D block clears the active flag of every object of its list. Once one block has
+    // walked the whole list, only the object in front can be active, and clearing that one is
+    // the same: without this, loading is quadratic in the number of objects.
+    void addObject2D(SceneObject&& object) {
+        if (walked2D) {
+            objects2D.front().active = false;
+        } else {
+            for (SceneObject& o : objects2D)
+                o.active = false;
+            walked2D = true;
         }
+        objects2D.push_front(std::move(object));
     }
-    surfaces3D.push_front(std::move(surface));
-}
 
-void readBlock(int32_t kind, bool in3D, ScanfScanner& in, ObjectList& objects2D,
-               ObjectList& surfaces3D, PvfReadReport& report) {
+    // The walk stops at the surface read before, which is active and in front.
+    void addSurface(SceneObject&& surface) {
+        for (SceneObject& o : surfaces3D) {
+            if (o.active) {
+                o.active = false;
+                break;
+            }
+        }
+        surfaces3D.push_front(std::move(surface));
+    }
+
+  private:
+    ObjectList& objects2D;
+    ObjectList& surfaces3D;
+    bool walked2D = false;
+};
+
+void readBlock(int32_t kind, bool in3D, ScanfScanner& in, SceneLists& lists,
+               PvfReadReport& report) {
     SceneObject object;
     const bool ok = in3D ? readSurfaceBlock(kind, in, object) : readBlock2D(kind, in, object);
     if (!ok) {
@@ -32,9 +52,9 @@ void readBlock(int32_t kind, bool in3D, ScanfScanner& in, ObjectList& objects2D,
         return;
     }
     if (in3D) {
-        addSurface(surfaces3D, std::move(object));
+        lists.addSurface(std::move(object));
     } else {
-        addObject2D(objects2D, std::move(object));
+        lists.addObject2D(std::move(object));
     }
     ++report.objectsAdded;
 }
@@ -46,6 +66,7 @@ void readBlock(int32_t kind, bool in3D, ScanfScanner& in, ObjectList& objects2D,
 // a comment line loses its first letter.
 PvfReadReport readPvf(CharSource& source, ObjectList& objects2D, ObjectList& surfaces3D) {
     ScanfScanner in(source);
+    SceneLists lists(objects2D, surfaces3D);
     PvfReadReport report;
     std::string word;
     while (!in.atEnd()) {
@@ -55,9 +76,9 @@ PvfReadReport readPvf(CharSource& source, ObjectList& objects2D, ObjectList& sur
         } else if (c != CharSource::kEnd) {
             if (in.readWord(word) == ScanfScanner::Word::Read) {
                 if (const KindInfo* kind2D = findKindByKeyword(word, false)) {
-                    readBlock(kind2D->kind, false, in, objects2D, surfaces3D, report);
+                    readBlock(kind2D->kind, false, in, lists, report);
                 } else if (const KindInfo* kind3D = findKindByKeyword(word, true)) {
-                    readBlock(kind3D->kind, true, in, objects2D, surfaces3D, report);
+                    readBlock(kind3D->kind, true, in, lists, report);
                 }
             }
         }
@@ -76,12 +97,14 @@ PvfReadReport readPvfText(std::string_view text, ObjectList& objects2D, ObjectLi
 }
 
 PvfReadReport readPvfFile(const char* path, ObjectList& objects2D, ObjectList& surfaces3D) {
-    const UniqueFile file = openFile(path, "r");
-    if (!file) {
+    const InputFile in = openInputFile(path, "r");
+    if (in.status != InputFile::Status::Opened) {
         PvfReadReport report;
-        report.status = PvfReadReport::Status::CannotOpen;
+        report.status = in.status == InputFile::Status::NotRegular
+                            ? PvfReadReport::Status::NotRegular
+                            : PvfReadReport::Status::CannotOpen;
         return report;
     }
-    FileSource source(file.get());
+    FileSource source(in.file.get());
     return readPvf(source, objects2D, surfaces3D);
 }

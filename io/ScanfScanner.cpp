@@ -50,13 +50,13 @@ void ScanfScanner::skipLine() {
     }
 }
 
-ScanfScanner::Word ScanfScanner::readWord(std::string& word) {
+ScanfScanner::Word ScanfScanner::readWord(std::string& word, std::size_t maxLength) {
     skipSpace();
     word.clear();
     bool tooLong = false;
     for (int c = peek(); c != CharSource::kEnd && !isSpace(c); c = peek()) {
         get();
-        if (word.size() < kMaxWord) {
+        if (word.size() < maxLength) {
             word.push_back(static_cast<char>(c));
         } else {
             tooLong = true;

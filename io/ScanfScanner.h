@@ -8,7 +8,7 @@
 // "%s", "%f" and "%d" do, with one character of push-back as the C library keeps.
 class ScanfScanner {
   public:
-    // Longer words are consumed whole but never returned as text.
+    // A PVF word; longer words are consumed whole but never returned as text.
     static constexpr std::size_t kMaxWord = 39;
 
     explicit ScanfScanner(CharSource& source) : in(source) {}
@@ -20,7 +20,7 @@ class ScanfScanner {
     enum class Word { Read, TooLong, None };
     // Skips white space and takes the bytes up to the next white space ("%s"). None when the
     // input ends first.
-    Word readWord(std::string& word);
+    Word readWord(std::string& word, std::size_t maxLength = kMaxWord);
 
     // "%f": skips white space, then takes the longest text that can still begin a decimal or
     // hexadecimal number. False when that text holds no digit (it stays consumed, as with

@@ -20,23 +20,47 @@ void putLittleEndian(std::vector<uint8_t>& out, uint32_t value, int bytes) {
 
 }  // namespace
 
-bool readImage(const char* path, BenImage& image) {
-    const UniqueFile file = openFile(path, "rb");
-    if (!file) return false;
+ImageStatus readImage(const char* path, BenImage& image) {
+    const InputFile in = openInputFile(path, "rb");
+    if (in.status == InputFile::Status::NotRegular) return ImageStatus::NotRegular;
+    if (in.status != InputFile::Status::Opened) return ImageStatus::CannotOpen;
     uint8_t header[kBenHeaderSize] = {};
     // The header is taken as it stands: only the width and height are used.
-    if (std::fread(header, 1, sizeof header, file.get()) != sizeof header) return false;
+    if (std::fread(header, 1, sizeof header, in.file.get()) != sizeof header) {
+        return ImageStatus::Truncated;
+    }
     const int32_t width = littleEndian32(header + 18);
     const int32_t height = littleEndian32(header + 22);
-    if (width <= 0 || height <= 0 || width > kMaxBenSide || height > kMaxBenSide) return false;
+    if (width <= 0 || height <= 0 || width > kMaxBenSide || height > kMaxBenSide) {
+        return ImageStatus::BadSize;
+    }
+    if (in.size < benFileSize(width, height)) return ImageStatus::Truncated;
     image.width = width;
     image.height = height;
-    image.rgb.assign(static_cast<std::size_t>(width) * static_cast<std::size_t>(height) * 3, 0);
-    // One read for all pixels; rows carry no padding.
-    std::fread(image.rgb.data(), 1, image.rgb.size(), file.get());
+    image.rgb.assign(static_cast<std::size_t>(benFileSize(width, height) - kBenHeaderSize), 0);
+    // One read for all pixels; rows carry no padding. A file cut since it was opened leaves
+    // the rest black.
+    std::fread(image.rgb.data(), 1, image.rgb.size(), in.file.get());
     for (std::size_t i = 0; i + 2 < image.rgb.size(); i += 3)
         std::swap(image.rgb[i], image.rgb[i + 2]);
-    return true;
+    return ImageStatus::Read;
+}
+
+TextureSize uploadSize(int32_t width, int32_t height) {
+    const auto powerAbove = [](int32_t side) {
+        int64_t p = 1;
+        while (p < side)
+            p *= 2;
+        return p;
+    };
+    const auto powerBelow = [](int32_t side) {
+        int32_t p = 1;
+        while (p <= side / 2)
+            p *= 2;
+        return p;
+    };
+    if (powerAbove(width) * powerAbove(height) <= kMaxUploadTexels) return {width, height};
+    return {powerBelow(width), powerBelow(height)};
 }
 
 std::vector<uint8_t> encodeBen(int32_t width, int32_t height, const std::vector<uint8_t>& rgb) {

@@ -1,13 +1,15 @@
-// Feeds arbitrary bytes to the PVF reader. Besides the sanitizers' checks it asks three things
-// of every input: each object read is consistent (its arrays hold what its counts say, every
-// number finite); what the writer then writes reads back as the same objects (compared as the
-// round-trip tests compare them), in reverse order; and writing is stable: reading the
+// Feeds arbitrary bytes to the PVF reader as a file. Besides the sanitizers' checks it asks three
+// things of every input: each object read is consistent (its arrays hold what its counts say,
+// every number finite); what the writer then writes reads back as the same objects (compared as
+// the round-trip tests compare them), in reverse order; and writing is stable: reading the
 // text back and writing it twice more (the order flips with each read) gives the same text.
+#include <sys/mman.h>
+#include <unistd.h>
+
 #include <cmath>
 #include <cstdint>
 #include <cstdlib>
 #include <string>
-#include <string_view>
 #include <vector>
 
 #include "io/PvfBlockWriter.h"
@@ -72,7 +74,7 @@ void checkList(const ObjectList& original, const ObjectList& readBack, bool surf
     require(readBack.size() == written.size());
     auto w = written.rbegin();
     for (const SceneObject& r : readBack)
-        require(roundTripMismatch(r, **w++).empty());
+        require(roundTripMismatch(r, **w++, surfaces).empty());
 }
 
 std::string rewritten(const std::string& text) {
@@ -86,10 +88,13 @@ std::string rewritten(const std::string& text) {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
-    const std::string_view input(reinterpret_cast<const char*>(data), size);
+    // The input is read as a file, as the program reads a scene; the round trips read text.
+    static const int fd = memfd_create("input.pvf", 0);
+    static const std::string path = "/proc/self/fd/" + std::to_string(fd);
+    require(ftruncate(fd, 0) == 0 && pwrite(fd, data, size, 0) == static_cast<ssize_t>(size));
     ObjectList objects2D;
     ObjectList surfaces3D;
-    const PvfReadReport report = readPvfText(input, objects2D, surfaces3D);
+    const PvfReadReport report = readPvfFile(path.c_str(), objects2D, surfaces3D);
     require(report.status == PvfReadReport::Status::Complete);
     require(static_cast<std::size_t>(report.objectsAdded) == objects2D.size() + surfaces3D.size());
     checkLists(objects2D, surfaces3D);

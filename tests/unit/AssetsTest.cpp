@@ -85,57 +85,61 @@ TEST(BenImage, ReadsTheSizeAndThePixels) {
         bytes.insert(bytes.end(), kTinyPixels.begin(), kTinyPixels.end());
         writeFile(dir.path("fields.ben"), bytes);
         BenImage image;
-        ASSERT_TRUE(readImage(dir.path("fields.ben").c_str(), image));
+        ASSERT_EQ(readImage(dir.path("fields.ben").c_str(), image), ImageStatus::Read);
         EXPECT_EQ(image.width, 4);
         EXPECT_EQ(image.height, 2);
         EXPECT_EQ(image.rgb, expected);
     }
 }
 
+// Refused before anything is allocated: a header is believed only as far as the file's size
+// backs it, whatever the file is.
 TEST(BenImage, UnreadableFilesAreRefused) {
     ScratchDir dir;
-    BenImage image;
-    EXPECT_FALSE(readImage(dir.path("no-such.ben").c_str(), image));
-
     struct Case {
         const char* what;
         int32_t width;
         int32_t height;
-    };
-    const Case cases[] = {
-        {"zero width", 0, 2},
-        {"zero height", 4, 0},
-        {"negative width", -4, 2},
-        {"negative height", 4, -2},
-        {"huge width", 100000, 2},
-        {"huge height", 4, 0x7fffffff},
-        {"both huge", 0x40000000, 0x40000000},
+        std::size_t keep;  // bytes of the file kept, header and pixels together
+        ImageStatus status;
+    } const cases[] = {
+        {"zero width", 0, 2, 78, ImageStatus::BadSize},
+        {"negative height", 4, -2, 78, ImageStatus::BadSize},
+        {"a side beyond the limit", 4, kMaxBenSide + 1, 78, ImageStatus::BadSize},
+        {"both sides huge", 0x40000000, 0x40000000, 78, ImageStatus::BadSize},
+        {"header cut short", 4, 2, 30, ImageStatus::Truncated},
+        {"last pixel byte missing", 4, 2, 77, ImageStatus::Truncated},
+        {"the largest image claimed by a bare header", kMaxBenSide, kMaxBenSide, 54,
+         ImageStatus::Truncated},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
         Bytes bytes = header(c.width, c.height);
         bytes.insert(bytes.end(), kTinyPixels.begin(), kTinyPixels.end());
+        bytes.resize(c.keep);
         writeFile(dir.path("absurd.ben"), bytes);
-        EXPECT_FALSE(readImage(dir.path("absurd.ben").c_str(), image));
+        BenImage image;
+        EXPECT_EQ(readImage(dir.path("absurd.ben").c_str(), image), c.status);
+        EXPECT_EQ(image.rgb.capacity(), 0u);
     }
-
-    Bytes cut = header(4, 2);
-    cut.resize(30);
-    writeFile(dir.path("short-header.ben"), cut);
-    EXPECT_FALSE(readImage(dir.path("short-header.ben").c_str(), image));
+    const std::pair<std::string, ImageStatus> files[] = {
+        {dir.path("no-such.ben"), ImageStatus::CannotOpen},
+        {dir.fifo("fifo.ben"), ImageStatus::NotRegular},
+        {"/dev/zero", ImageStatus::NotRegular},
+        {dir.root.string(), ImageStatus::NotRegular},
+    };
+    for (const auto& [path, status] : files) {
+        BenImage image;
+        EXPECT_EQ(readImage(path.c_str(), image), status) << path;
+    }
 }
 
-TEST(BenImage, FileCutShortLeavesTheRestBlack) {
-    ScratchDir dir;
-    Bytes bytes = header(4, 2);
-    bytes.insert(bytes.end(), {1, 2, 3, 4, 5});  // one pixel and two thirds of the next
-    writeFile(dir.path("cut.ben"), bytes);
-
-    BenImage image;
-    ASSERT_TRUE(readImage(dir.path("cut.ben").c_str(), image));
-    // The second pixel lost its last stored byte, which is its red one.
-    const Bytes expected = {3, 2, 1, 0, 5, 4, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0};
-    EXPECT_EQ(image.rgb, expected);
+// GLU would take 6144 by 48 to 8192 by 64, above the budget; 384 by 512 to 512 by 512, within.
+TEST(BenImage, UploadSizeKeepsTexturesWithinTheTexelBudget) {
+    const auto sides = [](TextureSize s) { return std::make_pair(s.width, s.height); };
+    EXPECT_EQ(sides(uploadSize(6144, 48)), std::make_pair(4096, 32));
+    EXPECT_EQ(sides(uploadSize(384, 512)), std::make_pair(384, 512));
+    EXPECT_EQ(sides(uploadSize(256, 192)), std::make_pair(256, 192));
 }
 
 // Red from x, green from y, blue from both: every pixel differs and the channels can be told
@@ -179,7 +183,7 @@ TEST(BenImage, EncodedImageIsAValidBitmapAndReadsBack) {
     ScratchDir dir;
     writeFile(dir.path("round.ben"), file);
     BenImage image;
-    ASSERT_TRUE(readImage(dir.path("round.ben").c_str(), image));
+    ASSERT_EQ(readImage(dir.path("round.ben").c_str(), image), ImageStatus::Read);
     EXPECT_EQ(image.width, 64);
     EXPECT_EQ(image.height, 32);
     EXPECT_EQ(image.rgb, rgb);
@@ -213,7 +217,7 @@ TEST(CommittedAssets, StartAndEndImagesRead) {
     for (const char* name : {"data/logo.ben", "data/konec.ben"}) {
         SCOPED_TRACE(name);
         BenImage image;
-        ASSERT_TRUE(readImage((root / name).string().c_str(), image));
+        ASSERT_EQ(readImage((root / name).string().c_str(), image), ImageStatus::Read);
         EXPECT_EQ(image.width % 4, 0);
         EXPECT_GE(image.width, 64);
         EXPECT_LE(image.width, 512);
@@ -222,7 +226,7 @@ TEST(CommittedAssets, StartAndEndImagesRead) {
     }
     // The end image is stretched onto a 157 by 91 quad; its own shape should be close.
     BenImage end;
-    ASSERT_TRUE(readImage((root / "data/konec.ben").string().c_str(), end));
+    ASSERT_EQ(readImage((root / "data/konec.ben").string().c_str(), end), ImageStatus::Read);
     EXPECT_NEAR(static_cast<double>(end.width) / end.height, 157.0 / 91.0, 0.03);
 }
 
@@ -236,7 +240,7 @@ TEST(CommittedAssets, EveryListedTextureReadsAndTiles) {
         SCOPED_TRACE(name);
         EXPECT_LE(name.size(), 239u);
         BenImage image;
-        ASSERT_TRUE(readImage((root / name).string().c_str(), image));
+        ASSERT_EQ(readImage((root / name).string().c_str(), image), ImageStatus::Read);
         // Power-of-two sides reach the texture unscaled.
         EXPECT_TRUE(isPowerOfTwo(image.width));
         EXPECT_TRUE(isPowerOfTwo(image.height));

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <stdlib.h>
+#include <sys/stat.h>
 
 #include <cstdint>
 #include <filesystem>
@@ -26,6 +27,10 @@ class ScratchDir {
     ScratchDir& operator=(const ScratchDir&) = delete;
 
     std::string path(const std::string& name) const { return (root / name).string(); }
+    // A FIFO with no writer: opening it for reading blocks, reading it waits.
+    std::string fifo(const std::string& name) const {
+        return mkfifo(path(name).c_str(), 0600) == 0 ? path(name) : "no FIFO made";
+    }
 
     std::filesystem::path root;
 };

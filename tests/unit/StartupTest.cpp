@@ -7,6 +7,7 @@
 #include "VectorFileSupport.h"
 #include "app/CommandLine.h"
 #include "app/StartImage.h"
+#include "io/UniqueFile.h"
 
 namespace {
 
@@ -41,14 +42,15 @@ std::string sceneText() {
            "LINE_BRESENHAM\n33.7 44.2\n1 1\n";
 }
 
-// Damaged blocks are named on the error stream, a failed read too; the console says only
-// whether the scene came in.
+// Damaged blocks are named on the error stream, a failed or refused read too; the console says
+// only whether the scene came in.
 TEST(Startup, SceneFileIsReportedOnTheConsoleAndFailuresOnTheErrorStream) {
     ScratchDir dir;
     const std::string good = dir.path("scene.pvf");
     writeFile(good, sceneText());
     const std::string damaged = dir.path("damaged.pvf");
     writeFile(damaged, "\nLINE_DDA 1 2 x 4\nLINE_DDA 10 20 110 70\nCIRCLE_BRESENHAM 1 1 9999999\n");
+    const std::string fifo = dir.fifo("fifo.pvf");
     const struct {
         std::string path;
         bool loaded;
@@ -60,7 +62,9 @@ TEST(Startup, SceneFileIsReportedOnTheConsoleAndFailuresOnTheErrorStream) {
         {damaged, true, "SYSTEM: Ze souboru " + damaged + " vynechano poskozenych bloku: 2\n", 1,
          0},
         {dir.path("no/such/scene.pvf"), false, "", 0, 0},
-        {dir.root.string(), false, "SYSTEM: Chyba pri cteni souboru: Is a directory\n", 0, 0},
+        {dir.root.string(), false, notRegularFileLine(dir.root.string()) + "\n", 0, 0},
+        {fifo, false, notRegularFileLine(fifo) + "\n", 0, 0},
+        {"/dev/zero", false, notRegularFileLine("/dev/zero") + "\n", 0, 0},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.path);

@@ -18,17 +18,22 @@ class TextureListTest : public testing::Test {
 
     void writeList(const std::string& text) const { writeFile(listPath, text); }
 
-    // Each loaded name gets a texture name of 100 plus its place in the order of loading.
+    // Each loaded name gets a texture name of 100 plus its place in the order of loading, and
+    // the status of reading its image as the program reads it.
     void load(const std::string& path) {
-        loadTextureList(app.textures, path.c_str(), console, [this](const char* name) {
-            loaded.emplace_back(name);
-            return static_cast<unsigned int>(100 + loaded.size() - 1);
-        });
+        loadTextureList(app.textures, path.c_str(), console, errors,
+                        [this](const char* name, ImageStatus* status) {
+                            BenImage image;
+                            *status = readImage(name, image);
+                            loaded.emplace_back(name);
+                            return static_cast<unsigned int>(100 + loaded.size() - 1);
+                        });
     }
 
     AppFixture fixture;
     Application& app = fixture.app;
     std::ostringstream console;
+    std::ostringstream errors;
     ScratchDir dir;
     const std::string listPath = dir.path("textury.cfg");
     std::vector<std::string> loaded;
@@ -87,9 +92,29 @@ TEST_F(TextureListTest, EmptyListPrintsTheHeadingOnly) {
 
 TEST_F(TextureListTest, MissingListPrintsNothing) {
     load(dir.path("no-such-list.cfg"));
-    EXPECT_EQ(console.str(), "");
+    EXPECT_EQ(console.str() + errors.str(), "");
     EXPECT_TRUE(loaded.empty());
     EXPECT_EQ(app.textures.textureCount, 0);
+}
+
+// Neither the list nor an image it names may wait on a FIFO or run on through a device: each is
+// refused in one line, and a refused image keeps its place with the white texture. A name longer
+// than the buffer is left out whole, never read as several names.
+TEST_F(TextureListTest, FilesThatAreNotRegularAndOverlongNamesAreToldInOneLineEach) {
+    std::string list;
+    std::string lines;
+    for (const std::string& path : {dir.fifo("fifo"), std::string("/dev/zero"), dir.path("")}) {
+        load(path);
+        list += path + "\n";
+        lines += "SYSTEM: Chyba pri cteni souboru: " + path + " neni obycejny soubor\n";
+    }
+    const std::string longest(kMaxTextureName, 'y');
+    writeList(list + std::string(kMaxTextureName + 1, 'x') + "\n" + longest + "\n");
+    load(listPath);
+    EXPECT_EQ(errors.str(), lines + lines + "SYSTEM: Chyba pri cteni souboru: nazev textury " +
+                                "delsi nez 239 znaku vynechan\n");
+    EXPECT_EQ(console.str(), kHeading + list + longest + "\n");
+    EXPECT_EQ(app.textures.textureCount, 4);
 }
 
 TEST_F(TextureListTest, OnlyTwentyEightNamesFitTheTable) {

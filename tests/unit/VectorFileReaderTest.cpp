@@ -183,6 +183,15 @@ TEST(VectorFileReader, ObjectsGoToTheFrontAndTheLastReadIsActive) {
     EXPECT_TRUE(scene.surface(1).weights.empty());
 }
 
+// A load that walks the list for every object read would not finish at this size; the time
+// itself belongs to the benchmark.
+TEST(VectorFileReader, LargeGeneratedSceneLoadsWhole) {
+    std::string text;
+    for (int i = 0; i < 200000; ++i)
+        text += "\nLINE_DDA 1 2 3 4";
+    EXPECT_EQ(readText(text).report.objectsAdded, 200000);
+}
+
 struct BadBlockCase {
     const char* name;
     std::string text;
