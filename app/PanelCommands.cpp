@@ -17,9 +17,8 @@ void pick(Rgb& color, int index, const Rgb (&table)[N]) {
 
 void Application::buildPanel2D(int mainWindow) {
     panels.panel = &panels.master.createSubwindow(mainWindow, PanelSide::Right,
-                                                   [this](int id) { panelCommand(id); });
-    const PanelState state{scene,   settings2D, colors,  mirrors,
-                           render3D, view3D,    editing, textures};
+                                                  [this](int id) { panelCommand(id); });
+    const PanelState state{scene, settings2D, colors, mirrors, render3D, view3D, editing, textures};
     panels.handles = ::buildPanel2D(*panels.panel, state);
     panels.panel->setMainGfxWindow(mainWindow);
     updateTypeLabel(false);
@@ -27,12 +26,24 @@ void Application::buildPanel2D(int mainWindow) {
 
 void Application::panelCommand(int id) {
     switch (id) {
-        case panel_id::kColors: recomputeColors(); break;
-        case panel_id::kHidePanel: hidePanel(); break;
-        case panel_id::kNextObject: keyboard.onKey(input::kKeyEnter, 0, 0); break;
-        case panel_id::kSaveBmp: saves.exportBmp(); break;
-        case panel_id::kSavePvf: saves.saveVectorFile(); break;
-        case panel_id::kSaveTga: saves.exportTga(); break;
+        case panel_id::kColors:
+            recomputeColors();
+            break;
+        case panel_id::kHidePanel:
+            hidePanel();
+            break;
+        case panel_id::kNextObject:
+            keyboard.onKey(input::kKeyEnter, 0, 0);
+            break;
+        case panel_id::kSaveBmp:
+            saves.exportBmp();
+            break;
+        case panel_id::kSavePvf:
+            saves.saveVectorFile();
+            break;
+        case panel_id::kSaveTga:
+            saves.exportTga();
+            break;
         case panel_id::kExit:
             screens.exitScreen = 1;
             window.postRedisplay();
@@ -61,8 +72,13 @@ void Application::panelCommand(int id) {
             updateTypeLabel(false);
             window.postRedisplay();
             break;
-        default: break;
+        default:
+            break;
     }
+    // A save resets the file name; the field shows it again.
+    const bool saved =
+        id == panel_id::kSaveBmp || id == panel_id::kSavePvf || id == panel_id::kSaveTga;
+    if (saved && panels.panel != nullptr) panels.panel->syncLive();
 }
 
 // The panel is dropped, not only hidden: the next one is built from scratch.

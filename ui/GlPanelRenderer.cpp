@@ -9,9 +9,9 @@ namespace {
 
 constexpr float kFieldWidth = 110.0f;
 constexpr float kRowHeight = 20.0f;
-const ImGuiWindowFlags kWholeWindow =
-    ImGuiWindowFlags_NoDecoration | ImGuiWindowFlags_NoMove | ImGuiWindowFlags_NoSavedSettings |
-    ImGuiWindowFlags_NoBringToFrontOnFocus;
+const ImGuiWindowFlags kWholeWindow = ImGuiWindowFlags_NoDecoration | ImGuiWindowFlags_NoMove |
+                                      ImGuiWindowFlags_NoSavedSettings |
+                                      ImGuiWindowFlags_NoBringToFrontOnFocus;
 // Numbers are taken on Enter, so a half-typed value never reaches the scene.
 const ImGuiInputTextFlags kOnEnter = ImGuiInputTextFlags_EnterReturnsTrue;
 
@@ -46,7 +46,8 @@ void separator(const ControlRect& r) {
 void textField(Panel& panel, const ControlRect& r) {
     Control& c = *r.control;
     char buffer[512];
-    const std::size_t room = c.liveTextSize > 0 ? std::min(sizeof buffer, c.liveTextSize) : sizeof buffer;
+    const std::size_t room =
+        c.liveTextSize > 0 ? std::min(sizeof buffer, c.liveTextSize) : sizeof buffer;
     std::strncpy(buffer, c.text.c_str(), room - 1);
     buffer[room - 1] = '\0';
     labelled(r, static_cast<float>(std::max(c.width, 100)));
@@ -66,9 +67,15 @@ void listBox(Panel& panel, const ControlRect& r) {
 void control(Panel& panel, const ControlRect& r) {
     Control& c = *r.control;
     switch (c.type) {
-        case ControlType::StaticText: ImGui::TextUnformatted(c.label.c_str()); break;
-        case ControlType::Separator: separator(r); break;
-        case ControlType::Panel: frame(r); break;
+        case ControlType::StaticText:
+            ImGui::TextUnformatted(c.label.c_str());
+            break;
+        case ControlType::Separator:
+            separator(r);
+            break;
+        case ControlType::Panel:
+            frame(r);
+            break;
         case ControlType::Rollout: {
             ImGui::SetNextItemOpen(c.open, ImGuiCond_Always);
             if (ImGui::CollapsingHeader(c.label.c_str()) != c.open) panel.userToggle(c);
@@ -92,20 +99,28 @@ void control(Panel& panel, const ControlRect& r) {
         case ControlType::FloatSpinner: {
             float v = c.floatValue;
             labelled(r, kFieldWidth);
-            if (ImGui::InputFloat("##v", &v, 0.1f, 1.0f, "%.3f", kOnEnter)) panel.userSetFloat(c, v);
+            if (ImGui::InputFloat("##v", &v, 0.1f, 1.0f, "%.3f", kOnEnter))
+                panel.userSetFloat(c, v);
             break;
         }
-        case ControlType::TextEdit: textField(panel, r); break;
+        case ControlType::TextEdit:
+            textField(panel, r);
+            break;
         case ControlType::FloatEdit: {
             float v = c.floatValue;
             labelled(r, kFieldWidth);
-            if (ImGui::InputFloat("##v", &v, 0.0f, 0.0f, "%.6f", kOnEnter)) panel.userSetFloat(c, v);
+            if (ImGui::InputFloat("##v", &v, 0.0f, 0.0f, "%.6f", kOnEnter))
+                panel.userSetFloat(c, v);
             break;
         }
-        case ControlType::ListBox: listBox(panel, r); break;
+        case ControlType::ListBox:
+            listBox(panel, r);
+            break;
         case ControlType::Column:
         case ControlType::Rotation:
-        case ControlType::Translation: ImGui::TextUnformatted(c.label.c_str()); break;
+        case ControlType::Translation:
+            ImGui::TextUnformatted(c.label.c_str());
+            break;
     }
 }
 

@@ -17,6 +17,7 @@ struct Event {
     enum Kind { Move, Button, Wheel, Key, KeyUp, Special, SpecialUp } kind;
     int a = 0, b = 0;  // button and state, key code, wheel direction
     int x = 0, y = 0;
+    int modifiers = 0;  // read in the callback: GLUT knows them only there
 };
 
 struct PanelWindow {
@@ -36,38 +37,57 @@ PanelWindow* current() {
     return &it->second;
 }
 
-void queue(const Event& e) {
+void queue(Event e) {
     if (PanelWindow* w = current()) {
+        if (e.kind != Event::Move) e.modifiers = glutGetModifiers();
         w->events.push_back(e);
         glutPostRedisplay();
     }
 }
 
-bool apply(ImGuiIO& io, const Event& e) {
-    switch (e.kind) {
-        case Event::Move: io.MousePos = ImVec2(float(e.x), float(e.y)); return false;
-        case Event::Button:
-            io.MousePos = ImVec2(float(e.x), float(e.y));
-            if (e.a == 3 || e.a == 4) io.MouseWheel += e.a == 3 ? 1.0f : -1.0f;
-            else if (e.a >= 0 && e.a < 3) io.MouseDown[e.a] = e.b == GLUT_DOWN;
-            return true;
-        case Event::Wheel: io.MouseWheel += float(e.b); return true;
-        case Event::Key:
-            if (e.a >= 32 && e.a != 127) io.AddInputCharacter(static_cast<unsigned>(e.a));
-            io.KeysDown[e.a] = true;
-            return true;
-        case Event::KeyUp: io.KeysDown[e.a] = false; return true;
-        case Event::Special: io.KeysDown[256 + e.a] = true; return true;
-        case Event::SpecialUp: io.KeysDown[256 + e.a] = false; return true;
-    }
-    return false;
+// GLUT sends Ctrl+letter as 1 to 26; ImGui's shortcuts look for the letter itself.
+void setKey(ImGuiIO& io, int c, bool down) {
+    io.KeysDown[c] = down;
+    if (c >= 1 && c <= 26) io.KeysDown[c - 1 + 'a'] = io.KeysDown[c - 1 + 'A'] = down;
+    if (c >= 'a' && c <= 'z') io.KeysDown[c - 'a' + 'A'] = down;
+    if (c >= 'A' && c <= 'Z') io.KeysDown[c - 'A' + 'a'] = down;
 }
 
-void modifiers(ImGuiIO& io) {
-    const int m = glutGetModifiers();
-    io.KeyCtrl = (m & GLUT_ACTIVE_CTRL) != 0;
-    io.KeyShift = (m & GLUT_ACTIVE_SHIFT) != 0;
-    io.KeyAlt = (m & GLUT_ACTIVE_ALT) != 0;
+bool apply(ImGuiIO& io, const Event& e) {
+    if (e.kind != Event::Move) {
+        io.KeyCtrl = (e.modifiers & GLUT_ACTIVE_CTRL) != 0;
+        io.KeyShift = (e.modifiers & GLUT_ACTIVE_SHIFT) != 0;
+        io.KeyAlt = (e.modifiers & GLUT_ACTIVE_ALT) != 0;
+    }
+    switch (e.kind) {
+        case Event::Move:
+            io.MousePos = ImVec2(float(e.x), float(e.y));
+            return false;
+        case Event::Button:
+            io.MousePos = ImVec2(float(e.x), float(e.y));
+            if (e.a == 3 || e.a == 4)
+                io.MouseWheel += e.a == 3 ? 1.0f : -1.0f;
+            else if (e.a >= 0 && e.a < 3)
+                io.MouseDown[e.a] = e.b == GLUT_DOWN;
+            return true;
+        case Event::Wheel:
+            io.MouseWheel += float(e.b);
+            return true;
+        case Event::Key:
+            if (e.a >= 32 && e.a != 127) io.AddInputCharacter(static_cast<unsigned>(e.a));
+            setKey(io, e.a, true);
+            return true;
+        case Event::KeyUp:
+            setKey(io, e.a, false);
+            return true;
+        case Event::Special:
+            io.KeysDown[256 + e.a] = true;
+            return true;
+        case Event::SpecialUp:
+            io.KeysDown[256 + e.a] = false;
+            return true;
+    }
+    return false;
 }
 
 void display() {
@@ -99,10 +119,7 @@ void display() {
 void mouse(int button, int state, int x, int y) { queue({Event::Button, button, state, x, y}); }
 void motion(int x, int y) { queue({Event::Move, 0, 0, x, y}); }
 void wheel(int, int direction, int x, int y) { queue({Event::Wheel, 0, direction, x, y}); }
-void key(unsigned char c, int x, int y) {
-    if (current() != nullptr) modifiers(ImGui::GetIO());
-    queue({Event::Key, c, 0, x, y});
-}
+void key(unsigned char c, int x, int y) { queue({Event::Key, c, 0, x, y}); }
 void keyUp(unsigned char c, int x, int y) { queue({Event::KeyUp, c, 0, x, y}); }
 void special(int k, int x, int y) { queue({Event::Special, k, 0, x, y}); }
 void specialUp(int k, int x, int y) { queue({Event::SpecialUp, k, 0, x, y}); }
@@ -180,7 +197,8 @@ void GlutPanelWindows::changed(Panel& panel) {
 // Text fields edit names, not the scene.
 void GlutPanelWindows::edited(Panel& panel, Control& c) {
     if (c.type == ControlType::TextEdit || c.type == ControlType::Button) return;
-    if (c.liveInt != nullptr || c.liveFloat != nullptr) glutPostWindowRedisplay(panel.mainGfxWindow());
+    if (c.liveInt != nullptr || c.liveFloat != nullptr)
+        glutPostWindowRedisplay(panel.mainGfxWindow());
 }
 
 void GlutPanelWindows::placeAll() {

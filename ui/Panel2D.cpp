@@ -7,7 +7,7 @@
 
 const char* const kColorNames[9] = {"Cervena", "Zelena", "Modra", "Zluta", "Fialova",
                                     "Azurova", "Cerna",  "Seda",  "Bila"};
-const Rgb kEditorColors[9] = {{1, 0, 0}, {0, 1, 0}, {0, 0, 1},       {1, 1, 0},      {1, 0, 1},
+const Rgb kEditorColors[9] = {{1, 0, 0}, {0, 1, 0}, {0, 0, 1},          {1, 1, 0}, {1, 0, 1},
                               {0, 1, 1}, {0, 0, 0}, {0.5f, 0.5f, 0.5f}, {1, 1, 1}};
 const char* const kBackgroundNames[5] = {"Bila", "Indigo", "Cerna", "Seda", "Zelena"};
 const Rgb kBackgroundColors[5] = {
@@ -107,8 +107,8 @@ void addEditorSettings(Panel& panel, const PanelState& s) {
     Control& size = panel.addIntSpinner(editor, "Velikost pixelu:", &s.settings.pixelSize,
                                         panel_id::kPixelSize);
     size.setIntLimits(1, 10);
-    Control& segments = panel.addIntSpinner(editor, "Aprox. useckami:", &s.settings.segments,
-                                            panel_id::kSegments);
+    Control& segments =
+        panel.addIntSpinner(editor, "Aprox. useckami:", &s.settings.segments, panel_id::kSegments);
     segments.setIntLimits(1, 200);
     for (Control* c : {&size, &segments}) {
         c->setW(60);
@@ -119,12 +119,11 @@ void addEditorSettings(Panel& panel, const PanelState& s) {
         panel.addListBox(colors, "Pozadi:", &s.colors.backgroundIndex, panel_id::kColors);
     addBackgroundItems(background);
     background.setAlignment(Align::Right);
-    for (const auto& [label, index] :
-         {std::pair{"Objekt:", &s.colors.objectColorIndex},
-          std::pair{"Rid. polygon:", &s.colors.polygonColorIndex},
-          std::pair{"Aktivni bod:", &s.colors.activeColorIndex},
-          std::pair{"Ridici bod:", &s.colors.controlColorIndex},
-          std::pair{"Neaktivni bod:", &s.colors.inactiveColorIndex}}) {
+    for (const auto& [label, index] : {std::pair{"Objekt:", &s.colors.objectColorIndex},
+                                       std::pair{"Rid. polygon:", &s.colors.polygonColorIndex},
+                                       std::pair{"Aktivni bod:", &s.colors.activeColorIndex},
+                                       std::pair{"Ridici bod:", &s.colors.controlColorIndex},
+                                       std::pair{"Neaktivni bod:", &s.colors.inactiveColorIndex}}) {
         Control& box = panel.addListBox(colors, label, index, panel_id::kColors);
         addColorItems(box);
         box.setAlignment(Align::Right);

@@ -4,7 +4,7 @@
 
 namespace {
 
-constexpr int kRow = 22;     // one line of text with its frame
+constexpr int kRow = 22;  // one line of text with its frame
 constexpr int kGap = 3;
 constexpr int kMargin = 6;
 constexpr int kIndent = 8;
@@ -49,8 +49,8 @@ class Layouter {
 
   private:
     int one(Control& c, Cursor at) {
-        const int width = c.type == ControlType::Button && c.width > 0 ? std::min(c.width, at.width)
-                                                                        : at.width;
+        const int width =
+            c.type == ControlType::Button && c.width > 0 ? std::min(c.width, at.width) : at.width;
         const std::size_t index = layout.rows.size();
         layout.rows.push_back({&c, at.x, at.y, width, rowHeight(c)});
         int below = at.y + rowHeight(c) + kGap;
@@ -77,20 +77,32 @@ PanelLayout layoutPanel(Panel& panel, int width) {
 
 const char* typeWord(ControlType type) {
     switch (type) {
-        case ControlType::StaticText: return "text";
-        case ControlType::Separator: return "separator";
-        case ControlType::Panel: return "panel";
-        case ControlType::Rollout: return "rollout";
-        case ControlType::Column: return "column";
-        case ControlType::Button: return "button";
-        case ControlType::Checkbox: return "checkbox";
+        case ControlType::StaticText:
+            return "text";
+        case ControlType::Separator:
+            return "separator";
+        case ControlType::Panel:
+            return "panel";
+        case ControlType::Rollout:
+            return "rollout";
+        case ControlType::Column:
+            return "column";
+        case ControlType::Button:
+            return "button";
+        case ControlType::Checkbox:
+            return "checkbox";
         case ControlType::IntSpinner:
-        case ControlType::FloatSpinner: return "spinner";
+        case ControlType::FloatSpinner:
+            return "spinner";
         case ControlType::TextEdit:
-        case ControlType::FloatEdit: return "edit";
-        case ControlType::ListBox: return "listbox";
-        case ControlType::Rotation: return "rotation";
-        case ControlType::Translation: return "translation";
+        case ControlType::FloatEdit:
+            return "edit";
+        case ControlType::ListBox:
+            return "listbox";
+        case ControlType::Rotation:
+            return "rotation";
+        case ControlType::Translation:
+            return "translation";
     }
     return "";
 }

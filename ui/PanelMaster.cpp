@@ -61,7 +61,8 @@ int PanelMaster::bottomStrip() const {
 }
 
 PanelLayout PanelMaster::layoutOf(Panel& panel) {
-    const int width = panel.side == PanelSide::Right ? kRightPanelWidth : windowWidth - rightStrip();
+    const int width =
+        panel.side == PanelSide::Right ? kRightPanelWidth : windowWidth - rightStrip();
     PanelLayout layout = layoutPanel(panel, width);
     if (panel.side == PanelSide::Right) layout.height = std::max(layout.height, windowHeight);
     if (panel.side == PanelSide::Bottom) layout.height = kBottomPanelHeight;
@@ -92,7 +93,8 @@ void PanelMaster::writeLayoutFile() {
     if (layoutPath.empty()) return;  // nothing costs time without a layout file
     std::string text;
     for (auto& panel : owned) {
-        if (panel->visible()) text += layoutLines(layoutOf(*panel), originX(*panel), originY(*panel));
+        if (panel->visible())
+            text += layoutLines(layoutOf(*panel), originX(*panel), originY(*panel));
     }
     if (text == lastLayout) return;
     lastLayout = text;

@@ -69,7 +69,8 @@ void Control::setEnabled(bool on) {
 }
 
 Panel::Panel(PanelSide where, PanelCallback cb)
-    : side(where), callback(std::move(cb)),
+    : side(where),
+      callback(std::move(cb)),
       top(std::make_unique<Control>(ControlType::Panel, "", nullptr)) {}
 
 Control& Panel::add(Control& in, ControlType type, const std::string& label, int id) {

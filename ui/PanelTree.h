@@ -12,8 +12,20 @@
 // a window, so tests build panels and act on them as a user would.
 
 enum class ControlType {
-    StaticText, Separator, Panel, Rollout, Column, Button, Checkbox,
-    IntSpinner, FloatSpinner, TextEdit, FloatEdit, ListBox, Rotation, Translation
+    StaticText,
+    Separator,
+    Panel,
+    Rollout,
+    Column,
+    Button,
+    Checkbox,
+    IntSpinner,
+    FloatSpinner,
+    TextEdit,
+    FloatEdit,
+    ListBox,
+    Rotation,
+    Translation
 };
 enum class Align { Left, Center, Right };
 
@@ -54,7 +66,7 @@ class Control {
     bool enabled = true;
     bool open = true;  // rollouts
     Align align = Align::Left;
-    int width = 0;   // 0: the layout's default
+    int width = 0;  // 0: the layout's default
     int height = 0;
     float speed = 1.0f;
     bool limited = false;
@@ -126,7 +138,7 @@ class Panel {
     const PanelSide side;
     std::function<void()> onLayoutChange;        // layout or shown values changed
     std::function<void(Control&)> onUserChange;  // a user edited this control
-    int windowId = 0;                      // set by the window glue
+    int windowId = 0;                            // set by the window glue
 
   private:
     Control& add(Control& in, ControlType type, const std::string& label, int id);
