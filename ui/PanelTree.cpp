@@ -108,25 +108,34 @@ Control& Panel::addButton(Control& in, const std::string& label, int id) {
     return add(in, ControlType::Button, label, id);
 }
 
-Control& Panel::addCheckbox(Control& in, const std::string& label, int* live, int id) {
-    Control& c = add(in, ControlType::Checkbox, label, id);
-    c.liveInt = live;
+// A control bound to a live variable shows its value from the start.
+Control& Panel::addBound(Control& in, ControlType type, const std::string& label, int* liveInt,
+                         float* liveFloat, int id) {
+    Control& c = add(in, type, label, id);
+    c.liveInt = liveInt;
+    c.liveFloat = liveFloat;
     c.readLive();
     return c;
+}
+
+Control& Panel::addCheckbox(Control& in, const std::string& label, int* live, int id) {
+    return addBound(in, ControlType::Checkbox, label, live, nullptr, id);
 }
 
 Control& Panel::addIntSpinner(Control& in, const std::string& label, int* live, int id) {
-    Control& c = add(in, ControlType::IntSpinner, label, id);
-    c.liveInt = live;
-    c.readLive();
-    return c;
+    return addBound(in, ControlType::IntSpinner, label, live, nullptr, id);
 }
 
 Control& Panel::addFloatSpinner(Control& in, const std::string& label, float* live, int id) {
-    Control& c = add(in, ControlType::FloatSpinner, label, id);
-    c.liveFloat = live;
-    c.readLive();
-    return c;
+    return addBound(in, ControlType::FloatSpinner, label, nullptr, live, id);
+}
+
+Control& Panel::addFloatEdit(Control& in, const std::string& label, float* live, int id) {
+    return addBound(in, ControlType::FloatEdit, label, nullptr, live, id);
+}
+
+Control& Panel::addListBox(Control& in, const std::string& label, int* live, int id) {
+    return addBound(in, ControlType::ListBox, label, live, nullptr, id);
 }
 
 Control& Panel::addText(Control& in, const std::string& label, char* live, std::size_t size,
@@ -134,20 +143,6 @@ Control& Panel::addText(Control& in, const std::string& label, char* live, std::
     Control& c = add(in, ControlType::TextEdit, label, id);
     c.liveText = live;
     c.liveTextSize = size;
-    c.readLive();
-    return c;
-}
-
-Control& Panel::addFloatEdit(Control& in, const std::string& label, float* live, int id) {
-    Control& c = add(in, ControlType::FloatEdit, label, id);
-    c.liveFloat = live;
-    c.readLive();
-    return c;
-}
-
-Control& Panel::addListBox(Control& in, const std::string& label, int* live, int id) {
-    Control& c = add(in, ControlType::ListBox, label, id);
-    c.liveInt = live;
     c.readLive();
     return c;
 }

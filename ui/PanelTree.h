@@ -142,6 +142,8 @@ class Panel {
 
   private:
     Control& add(Control& in, ControlType type, const std::string& label, int id);
+    Control& addBound(Control& in, ControlType type, const std::string& label, int* liveInt,
+                      float* liveFloat, int id);
     Control& addText(Control& in, const std::string& label, char* live, std::size_t size, int id);
     void edited(Control& c);
     void layoutChanged();
