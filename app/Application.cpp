@@ -13,10 +13,6 @@ namespace {
 const char* const kRule = "-------------------------------------------------------";
 const char* const kTitle = " PIXELFORGE 1.0           Vyuka rastrove grafiky 2026  ";
 
-constexpr int kSaveBmpCommand = 99;
-constexpr int kSavePvfCommand = 100;
-constexpr int kSaveTgaCommand = 101;
-
 void printBanner(std::ostream& out) {
     out << kRule << std::endl;
     out << kTitle << std::endl;
@@ -36,9 +32,15 @@ Application::Application(const char* sceneFile, bool startIn3D, int grid, Rgb ob
       window(services.window),
       pass2D(scene, settings2D, editing, colors, mirrors, algorithms, out),
       saves(scene, mirrors, {out, errorStream(services)}, window, services.frames),
-      frame({mode, settings2D, screens, view3D, textures}, services.overlays, window, pass2D, out),
+      frame({mode, settings2D, screens, view3D, textures, panels.master}, services.overlays, window,
+            pass2D, out),
       keyboard(screens, window, [this] { exitApplication(); }),
-      mouse(mode, screens, window) {
+      mouse(mode, screens, window),
+      passive({mode, scene, editing, mirrors}, window,
+              [this] {
+                  if (panels.panel != nullptr) panels.panel->syncLive();
+              }),
+      overlays(services.overlays) {
     printBanner(out);
     settings2D.showGrid = grid;
     colors.objectColor = objectRgb;
@@ -56,6 +58,13 @@ void Application::loadCommandLineFile(const char* name) {
     } else {
         out << "SYSTEM: Nepodarilo se nahrat vektorovy soubor " << name << std::endl;
     }
+}
+
+// "Cas [ms] :" follows the active object's time from frame to frame.
+void Application::display() {
+    frame.display();
+    Control* time = panels.handles.timeField;
+    if (time != nullptr && time->floatValue != mirrors.lastTime) panels.panel->syncControl(*time);
 }
 
 void Application::printSpeedHeading() {
@@ -78,28 +87,17 @@ void Application::mirrorActivePoints() {
     if (scene.findActive(scene.objects2D)) mirror(*scene.current, false);
 }
 
+// Clears "Typ :" and fills it from the active object of the chosen list; "Cas [ms] :" shows
+// `lastTime` again only when there is one.
 void Application::updateTypeLabel(bool for3D) {
     mirrors.typeText[0] = '\0';
-    if (!scene.findActive(for3D ? scene.surfaces3D : scene.objects2D)) return;
-    std::strncpy(mirrors.typeText, typeLabel(scene.current->kind, for3D),
-                 sizeof mirrors.typeText - 1);
-    // The "Cas [ms] :" field is bound to lastTime and shows it when the panel syncs.
-}
-
-void Application::panelCommand(int id) {
-    switch (id) {
-        case kSaveBmpCommand:
-            saves.exportBmp();
-            break;
-        case kSavePvfCommand:
-            saves.saveVectorFile();
-            break;
-        case kSaveTgaCommand:
-            saves.exportTga();
-            break;
-        default:
-            break;
+    const bool found = scene.findActive(for3D ? scene.surfaces3D : scene.objects2D);
+    if (found) {
+        std::strncpy(mirrors.typeText, typeLabel(scene.current->kind, for3D),
+                     sizeof mirrors.typeText - 1);
     }
+    if (panels.handles.typeField != nullptr) panels.handles.typeField->readLive();
+    if (found && panels.handles.timeField != nullptr) panels.handles.timeField->readLive();
 }
 
 void Application::releaseScene() {
@@ -115,5 +113,6 @@ void Application::exitApplication() {
 }
 
 void Application::onIdle() {
+    panels.master.collectClosed();
     if (window.currentWindow() != mode.mainWindow) window.setWindow(mode.mainWindow);
 }

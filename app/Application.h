@@ -9,7 +9,9 @@
 #include "app/ScenePass2D.h"
 #include "input/Keyboard.h"
 #include "input/Mouse.h"
+#include "input/PassiveMotion.h"
 #include "model/AppState.h"
+#include "ui/Panels.h"
 
 // The one object that owns everything; the work is done by the concern objects below it.
 class Application {
@@ -20,13 +22,14 @@ class Application {
     Application& operator=(const Application&) = delete;
 
     void printSpeedHeading();
-    void display() { frame.display(); }
+    void display();
     void drawFrame() { frame.drawFrame(); }
     void reshape(int width, int height) { frame.reshape(width, height); }
     void drawGrid(float r, float g, float b) { frame.drawGrid(r, g, b); }
     CellSize viewportCells() { return window.viewportCells(); }
     void onKey(unsigned char key, int x, int y) { keyboard.onKey(key, x, y); }
     void onMouse(int button, int state, int x, int y) { mouse.onMouse(button, state, x, y); }
+    void onPassiveMotion(int x, int y) { passive.onPassiveMotion(x, y); }
     void onMenuStatus(int, int, int) { editing.activePoint = -1; }
     void onIdle();
 
@@ -39,7 +42,10 @@ class Application {
     bool writeVectorFile(const char* name) { return saves.writeVectorFile(name); }
     bool saveBmp(const char* name) { return saves.saveBmp(name); }
     bool saveTga(const char* name) { return saves.saveTga(name); }
+    void buildPanel2D(int mainWindow);
     void panelCommand(int id);
+    void onMainMenu2D(int value);
+    void onMainMenu3D(int value);
     void releaseScene();
 
     ModeState mode;
@@ -53,11 +59,16 @@ class Application {
     Screens screens;
     TextureTable textures;
     Algorithms algorithms;
+    Panels panels;
 
   private:
     void loadCommandLineFile(const char* name);
     void mirrorActivePoints();
     void exitApplication();
+    void hidePanel();
+    void recomputeColors();
+    void fillKnotFields();
+    void copyKnots();
 
     std::ostream& out;
     WindowSystem& window;
@@ -66,6 +77,8 @@ class Application {
     FrameDriver frame;
     Keyboard keyboard;
     Mouse mouse;
+    PassiveMotion passive;
+    FrameOverlays& overlays;
 };
 
 // The one instance, reached by every callback.

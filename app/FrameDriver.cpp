@@ -7,8 +7,8 @@ void FrameDriver::display() {
     drawFrame();
     out << std::endl;  // closes the frame's block of the speed listing
     gl.swapBuffers();
-    const CellSize v = gl.viewport();
-    reshape(v.width, v.height);
+    const CellSize w = window.windowSize();
+    reshape(w.width, w.height);
 }
 
 void FrameDriver::drawFrame() {
@@ -18,8 +18,8 @@ void FrameDriver::drawFrame() {
     if (s.mode.is3D) {
         if (s.screens.exitScreen != 0) {
             drawEndImage();
-            const CellSize v = gl.viewport();
-            reshape(v.width, v.height);  // the 3D projection back for the next frame
+            const CellSize w = window.windowSize();
+            reshape(w.width, w.height);  // the 3D projection back for the next frame
         }
         return;
     }
@@ -44,7 +44,9 @@ void FrameDriver::reshape(int width, int height) {
     const int h = snapDown16(height);
     // Asking for the size the window already has would only cost a round trip per frame.
     if (w != width || h != height) window.reshapeWindow(w, h);
-    gl.setViewport(w, h);
+    s.panels.setWindowSize(w, h);
+    const int bottom = s.panels.bottomStrip();
+    gl.setViewport({0, bottom, w - s.panels.rightStrip(), h - bottom});
     if (s.mode.is3D) {
         const View3D& v = s.view;
         // The bounds are sums of floats, widened only when handed over.

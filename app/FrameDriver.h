@@ -6,6 +6,7 @@
 #include "app/ScenePass2D.h"
 #include "model/AppState.h"
 #include "model/WindowSystem.h"
+#include "ui/PanelMaster.h"
 
 // What each frame draws and in which order, and the view set-up after a resize.
 class FrameDriver {
@@ -16,6 +17,7 @@ class FrameDriver {
         Screens& screens;
         const View3D& view;
         const TextureTable& textures;
+        PanelMaster& panels;
     };
 
     FrameDriver(const State& state, FrameOverlays& overlays, WindowSystem& windowSystem,

@@ -39,9 +39,11 @@ class FrameOverlays {
     virtual void startImage(const LogoGrid& grid, float panX, float panY, unsigned int texture) = 0;
     virtual void endImage(const ImageRect& rect, unsigned int texture) = 0;
     virtual void swapBuffers() = 0;
+    virtual void setClearColor(const Rgb& color) = 0;
 
     virtual CellSize viewport() = 0;
-    virtual void setViewport(int width, int height) = 0;
+    // From the lower left corner of the window; the panels' strips stay outside.
+    virtual void setViewport(const ImageRect& area) = 0;
     // Window pixels from the lower left corner, model-view identity.
     virtual void projection2D(int width, int height) = 0;
     // Model-view selected afterwards, not reset.

@@ -125,13 +125,15 @@ void GlOverlays::endImage(const ImageRect& r, unsigned int texture) {
 
 void GlOverlays::swapBuffers() { glutSwapBuffers(); }
 
+void GlOverlays::setClearColor(const Rgb& c) { glClearColor(c.r, c.g, c.b, 1.0f); }
+
 CellSize GlOverlays::viewport() {
     GLint v[4] = {};
     glGetIntegerv(GL_VIEWPORT, v);
     return {v[2], v[3]};
 }
 
-void GlOverlays::setViewport(int width, int height) { glViewport(0, 0, width, height); }
+void GlOverlays::setViewport(const ImageRect& a) { glViewport(a.x, a.y, a.width, a.height); }
 
 void GlOverlays::projection2D(int width, int height) {
     glMatrixMode(GL_PROJECTION);

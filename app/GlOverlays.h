@@ -12,8 +12,9 @@ class GlOverlays final : public FrameOverlays {
     void startImage(const LogoGrid& grid, float panX, float panY, unsigned int texture) override;
     void endImage(const ImageRect& rect, unsigned int texture) override;
     void swapBuffers() override;
+    void setClearColor(const Rgb& color) override;
     CellSize viewport() override;
-    void setViewport(int width, int height) override;
+    void setViewport(const ImageRect& area) override;
     void projection2D(int width, int height) override;
     void projection3D(const OrthoBox& box) override;
 };

@@ -2,6 +2,7 @@
 
 #include <GL/freeglut.h>
 
+#include <cstdlib>
 #include <iostream>
 
 #include "app/Application.h"
@@ -12,27 +13,37 @@
 #include "app/GlutWindowSystem.h"
 #include "surfaces/GlTextures.h"
 #include "surfaces/TextureList.h"
+#include "ui/GlutPanelWindows.h"
 
 namespace {
 
-// Callbacks only forward to the one application.
+GlutPanelWindows* panelWindows = nullptr;
+
+// Callbacks only forward to the one application; reshape also moves the panels along.
 void displayCallback() { application->display(); }
-void reshapeCallback(int w, int h) { application->reshape(w, h); }
+void reshapeCallback(int w, int h) {
+    application->reshape(w, h);
+    panelWindows->placeAll();
+}
 void keyboardCallback(unsigned char key, int x, int y) { application->onKey(key, x, y); }
 void mouseCallback(int button, int state, int x, int y) {
     application->onMouse(button, state, x, y);
 }
+void passiveMotionCallback(int x, int y) { application->onPassiveMotion(x, y); }
 void menuStatusCallback(int status, int x, int y) { application->onMenuStatus(status, x, y); }
 void idleCallback() { application->onIdle(); }
 
 void setUpWindow(bool is3D, float r, float g, float b) {
     glutInitWindowSize(800, 592);
-    application->mode.mainWindow = glutCreateWindow(is3D ? "3D PIXELFORGE" : "2D PIXELFORGE");
+    const int window = glutCreateWindow(is3D ? "3D PIXELFORGE" : "2D PIXELFORGE");
+    application->mode.mainWindow = window;
     glClearColor(r, g, b, 1.0f);
+    application->buildPanel2D(window);
     glutDisplayFunc(displayCallback);
     glutReshapeFunc(reshapeCallback);
     glutKeyboardFunc(keyboardCallback);
     glutMouseFunc(mouseCallback);
+    glutPassiveMotionFunc(passiveMotionCallback);
     glutMenuStatusFunc(menuStatusCallback);
     glutIdleFunc(idleCallback);
 }
@@ -55,6 +66,12 @@ int runGlutProgram(int argc, char** argv) {
                            services);
     application = &app;
 
+    static GlutPanelWindows windows(app.panels.master);
+    panelWindows = &windows;
+    app.panels.master.setHost(&windows);
+    if (const char* layoutFile = std::getenv("PIXELFORGE_LAYOUT_FILE")) {
+        app.panels.master.setLayoutFile(layoutFile);
+    }
     setUpWindow(app.mode.is3D, 0.5f, 0.5f, 0.5f);
     mainWindow = app.mode.mainWindow;
     std::cout << std::endl;

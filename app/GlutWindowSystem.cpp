@@ -18,6 +18,10 @@ void GlutWindowSystem::setWindow(int id) { glutSetWindow(id); }
 
 void GlutWindowSystem::reshapeWindow(int width, int height) { glutReshapeWindow(width, height); }
 
+CellSize GlutWindowSystem::windowSize() {
+    return {glutGet(GLUT_WINDOW_WIDTH), glutGet(GLUT_WINDOW_HEIGHT)};
+}
+
 void GlutWindowSystem::setTitle(const char* title) { glutSetWindowTitle(title); }
 
 // Two divided by the projection's scale gives the extent of the view in its own units.

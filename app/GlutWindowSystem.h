@@ -10,6 +10,7 @@ class GlutWindowSystem final : public WindowSystem {
     int currentWindow() override;
     void setWindow(int id) override;
     void reshapeWindow(int width, int height) override;
+    CellSize windowSize() override;
     void setTitle(const char* title) override;
     CellSize viewportCells() override;
     void exitProcess(int status) override;

@@ -20,6 +20,7 @@ class WindowSystem {
     virtual int currentWindow() = 0;
     virtual void setWindow(int id) = 0;
     virtual void reshapeWindow(int width, int height) = 0;
+    virtual CellSize windowSize() = 0;
     virtual void setTitle(const char* title) = 0;
     // Width and height of the current 2D projection in its own units.
     virtual CellSize viewportCells() = 0;

@@ -14,7 +14,7 @@ for scene in examples/*.pvf; do
     name=$(basename "$scene" .pvf)
     [ "$name" = surfaces ] && continue  # the 3D patches need the 3D mode
     xs_start_app "$binary" "$work/$name.txt" "$scene"
-    xdotool mousemove 790 580 click 1
+    xdotool mousemove 300 300 click 1
     # The scene is up once its first block of rows has been listed and drawn.
     xs_await 10 grep -qE '^(-> |   )[A-Z]' "$work/$name.txt"
     sleep 0.5

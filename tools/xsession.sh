@@ -127,3 +127,20 @@ xs_count_color() {
     convert "$1" -crop "$2" +repage -fill black +opaque "rgb($3,$4,$5)" -fill white \
         -opaque "rgb($3,$4,$5)" -format "%[fx:int(mean*w*h+0.5)]" info:
 }
+
+# xs_click_control LAYOUT TYPE LABEL: clicks the panel control of that type and label, as the
+# program's layout file (PIXELFORGE_LAYOUT_FILE) places it: a field right of its label, past
+# a spinner's arrows, anything else in its middle. False when the control is not listed.
+xs_click_control() {
+    local layout=$1 type=$2 label=$3 x y w h at
+    read -r x y w h _ < <(awk -F'\t' -v t="$type" -v l="$label" '$5 == t && $7 == l' "$layout")
+    [ -n "${x:-}" ] || { xs_log "no $type \"$label\" in $layout"; return 1; }
+    case $type in edit | spinner | listbox) at=$((x + w - 60)) ;; *) at=$((x + w / 2)) ;; esac
+    xdotool mousemove "$at" $((y + (h < 22 ? h : 22) / 2)) click 1
+}
+
+# xs_await_control LAYOUT TYPE LABEL ENABLED: waits until the layout file lists the control.
+xs_await_control() {
+    xs_await 10 awk -F'\t' -v t="$2" -v l="$3" -v e="$4" \
+        '$5 == t && $7 == l && $6 == e { found = 1 } END { exit !found }' "$1"
+}

@@ -46,6 +46,7 @@ expected_rows() {
     done
 }
 
+export PIXELFORGE_LAYOUT_FILE="$E2E_WORK/layout.txt"
 xs_start_app "$E2E_BINARY" "$out" "$scene" || { echo "FAIL: the program did not start"; exit 1; }
 check_eq "the command-line lines follow the banner" \
     "SYSTEM: Vstoupil radkovy parametr $scene|SYSTEM: Vektorovy soubor $scene byl uspesne nahran" \
@@ -57,7 +58,12 @@ scene_shown() {
         [ "$(xs_count_color "$E2E_WORK/scene.png" 800x592+0+0 255 0 0)" -ge 3000 ] &&
         [ "$(xs_count_color "$E2E_WORK/scene.png" 800x592+0+0 0 0 255)" -ge 40 ]
 }
-xdotool mousemove 700 300 click 1
+xdotool mousemove 300 300 click 1
+# The whole view once the panel is out of the way.
+xs_await_control "$E2E_WORK/layout.txt" rollout "Hlavni nabidka" 1
+xs_click_control "$E2E_WORK/layout.txt" rollout "Hlavni nabidka"
+xs_await_control "$E2E_WORK/layout.txt" button "Vypnout panel" 1
+xs_click_control "$E2E_WORK/layout.txt" button "Vypnout panel"
 xs_await 10 scene_shown
 xdotool key Escape a  # the keys arrive in order: A answers the end screen
 

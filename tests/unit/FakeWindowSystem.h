@@ -14,7 +14,11 @@ class FakeWindowSystem final : public WindowSystem {
     int modifiers() override { return modifierState; }
     int currentWindow() override { return current; }
     void setWindow(int id) override { current = id; }
-    void reshapeWindow(int width, int height) override { reshapes.push_back({width, height}); }
+    void reshapeWindow(int width, int height) override {
+        reshapes.push_back({width, height});
+        size = {width, height};
+    }
+    CellSize windowSize() override { return size; }
     void setTitle(const char* title) override { titles.emplace_back(title); }
     CellSize viewportCells() override { return cells; }
     void exitProcess(int status) override { exitStatuses.push_back(status); }
@@ -26,6 +30,7 @@ class FakeWindowSystem final : public WindowSystem {
     std::vector<CellSize> reshapes;
     std::vector<std::string> titles;
     CellSize cells{800, 592};
+    CellSize size{800, 592};
     std::vector<int> exitStatuses;
 };
 
@@ -47,8 +52,12 @@ class FakeOverlays final : public FrameOverlays {
         endRect = r;
     }
     void swapBuffers() override { calls.push_back("swap"); }
+    void setClearColor(const Rgb& c) override { clearColor = c; }
     CellSize viewport() override { return view; }
-    void setViewport(int w, int h) override { view = {w, h}; }
+    void setViewport(const ImageRect& a) override {
+        view = {a.width, a.height};
+        viewportY = a.y;
+    }
     void projection2D(int w, int h) override {
         calls.push_back("2D " + std::to_string(w) + "x" + std::to_string(h));
     }
@@ -59,7 +68,9 @@ class FakeOverlays final : public FrameOverlays {
 
     std::vector<std::string> calls;
     CellSize view{800, 592};
+    int viewportY = 0;
     LineBatch grid{};
     ImageRect endRect{};
     OrthoBox box{};
+    Rgb clearColor{};
 };

@@ -1,0 +1,181 @@
+#include <gtest/gtest.h>
+
+#include "AppFixture.h"
+#include "ui/PanelIds.h"
+#include "ui/PanelMaster.h"
+
+namespace {
+
+struct RecordingHost final : PanelHost {
+    void opened(Panel&) override { log += "open "; }
+    void closed(Panel&) override { log += "close "; }
+    void destroyed(Panel&) override { log += "free "; }
+    void changed(Panel&) override {}
+    void edited(Panel&, Control& c) override { log += "edit:" + c.label + " "; }
+    std::string log;
+};
+
+Control* find(Panel& panel, const std::string& label) {
+    for (Control* c : panel.controls())
+        if (c->label == label) return c;
+    return nullptr;
+}
+
+TEST(PanelToolkit, ControlsWriteClampedValuesReportIdsAndHideInClosedRollouts) {
+    RecordingHost host;
+    PanelMaster master(&host);
+    std::vector<std::pair<int, int>> calls;  // id, live value seen by the callback
+    int live = 5;
+    char name[8] = "abc";
+    Panel& p = master.createSubwindow(1, PanelSide::Right, [&](int id) {
+        calls.push_back({id, live});
+    });
+    Control& box = p.addRollout(p.root(), "Box", false);
+    Control& spin = p.addIntSpinner(box, "N:", &live, 7);
+    spin.setIntLimits(0, 10);
+    Control& text = p.addTextEdit(p.root(), "Name:", name);
+    EXPECT_EQ(spin.intValue, 5);  // read when built
+
+    p.userSetInt(spin, 15);
+    p.userSetText(text, "a name too long");
+    EXPECT_EQ((calls), (std::vector<std::pair<int, int>>{{7, 10}}));  // clamped before the call
+    EXPECT_STREQ(name, "a name ");  // cut to the buffer, never past it
+    spin.disable();
+    p.userSetInt(spin, 3);
+    EXPECT_EQ(live, 10);
+    live = 4;
+    p.syncLive();
+    EXPECT_EQ(spin.intValue, 4);
+
+    // Rows from the top-left: the closed rollout hides its spinner until opened.
+    EXPECT_EQ(layoutLines(master.layoutOf(p), 550, 0),
+              "556\t6\t238\t22\trollout\t1\tBox\n556\t31\t238\t22\tedit\t1\tName:\n");
+    p.userToggle(box);
+    EXPECT_EQ(layoutLines(master.layoutOf(p), 0, 0),
+              "6\t6\t238\t50\trollout\t1\tBox\n14\t31\t222\t22\tspinner\t0\tN:\n"
+              "6\t59\t238\t22\tedit\t1\tName:\n");
+    EXPECT_EQ(master.rightStrip(), kRightPanelWidth);
+
+    master.closeAll();
+    EXPECT_EQ(master.rightStrip(), 0);
+    master.collectClosed();
+    EXPECT_EQ(host.log, "open edit:N: edit:Name: close free ");
+}
+
+// Every control of the 2D panel in creation order: type, label, id, limits.
+TEST(Panel2D, ControlsInCreationOrder) {
+    AppFixture f;
+    f.app.buildPanel2D(1);
+    std::string rows;
+    for (Control* c : f.app.panels.panel->controls()) {
+        rows += std::string(typeWord(c->type)) + " " + c->label + " " + std::to_string(c->id);
+        if (c->limited)
+            rows += " " + std::to_string(int(c->low)) + ".." + std::to_string(int(c->high));
+        rows += "\n";
+    }
+    std::string knots;
+    for (int k = 1; k <= 15; ++k)
+        knots += "spinner Uzel " + std::to_string(k) + ": 205 0..1\n";
+    EXPECT_EQ(rows,
+              "text      -1\nseparator  -1\npanel Rasterizacni rychlost -1\nedit Typ : -1\n"
+              "edit Cas [ms] : -1\nrollout Hlavni nabidka -1\nbutton 3D Pixelforge 203\n"
+              "button Vypnout panel 10\nbutton Dalsi objekt 61\nbutton Exit do X-Window 104\n"
+              "rollout HELP -1\ntext   -1\ntext     Spustte help.htm ! -1\nseparator  -1\n"
+              "text  Navod: help.htm a README.md -1\nrollout Ulozeni do souboru -1\n"
+              "edit Nazev souboru: -1\nseparator  -1\nbutton Uloz do vektoru PVF 100\n"
+              "button Uloz do bitmapy BMP 99\nbutton Uloz do bitmapy TGA 101\n"
+              "rollout Souradnice aktivniho bodu -1\nspinner Hodnota v X: 204 0..1000\n"
+              "spinner Hodnota v Y: 204 0..1000\nspinner Racionalni vaha: 204 0..100\n"
+              "rollout Uzlovy vektor pro NURBS -1\n" +
+                  knots +
+                  "rollout Nastaveni editoru -1\ncheckbox Zobrazovat ridici body -1\n"
+                  "checkbox Zobrazovat ridici polynom -1\ncheckbox Zobrazovat neak. body (F11) -1\n"
+                  "checkbox Rastrova 2D mrizka (F12) -1\ncheckbox Osovy kriz -1\n"
+                  "spinner Velikost pixelu: 209 1..10\nspinner Aprox. useckami: 210 1..200\n"
+                  "rollout Nastaveni barev editoru -1\nlistbox Pozadi: 5\nlistbox Objekt: 5\n"
+                  "listbox Rid. polygon: 5\nlistbox Aktivni bod: 5\nlistbox Ridici bod: 5\n"
+                  "listbox Neaktivni bod: 5\n");
+    Panel& p = *f.app.panels.panel;
+    EXPECT_EQ(find(p, "Pozadi:")->itemText(find(p, "Pozadi:")->intValue), "Seda");
+    EXPECT_EQ(find(p, "Objekt:")->itemText(find(p, "Objekt:")->intValue), "Cervena");
+    EXPECT_EQ(find(p, "Neaktivni bod:")->itemText(find(p, "Neaktivni bod:")->intValue), "Cerna");
+}
+
+std::string enabled(AppFixture& f) {
+    const PanelHandles& h = f.app.panels.handles;
+    std::string flags;
+    for (Control* c : {h.pointX, h.pointY, h.weight, h.knotSpinners[0], h.knotSpinners[14]})
+        flags += c->enabled ? '1' : '0';
+    return flags;
+}
+
+TEST(Panel2D, EnablingFollowsTheActiveObject) {
+    AppFixture none;
+    none.app.buildPanel2D(1);
+    EXPECT_EQ(enabled(none), "00000");
+
+    AppFixture line;
+    line.add(kLineDDA, {{1, 2}, {3, 4}});
+    line.app.buildPanel2D(1);
+    EXPECT_EQ(enabled(line), "11100");
+    EXPECT_STREQ(line.app.mirrors.typeText, "Line Opt. DDA");
+
+    AppFixture nurbs;
+    SceneObject& n = nurbs.add(kNurbsBezier, {{0, 0}, {1, 1}});
+    n.knots = {0, 0.25f, 0.5f, 0.75f, 1};
+    n.knotCount = 5;
+    nurbs.app.buildPanel2D(1);
+    EXPECT_EQ(enabled(nurbs), "11111");
+    EXPECT_EQ(nurbs.app.panels.handles.knotSpinners[3]->floatValue, 0.75f);
+    EXPECT_EQ(nurbs.app.mirrors.knotValues[3], 0.75f);
+    EXPECT_EQ(nurbs.app.panels.handles.knotSpinners[5]->floatValue, 0.0f);
+}
+
+TEST(PanelCommands, ColoursSizesSegmentsKnotsAndHiding) {
+    AppFixture f;
+    SceneObject& n = f.add(kNurbsCircle, {{0, 0}, {1, 1}});
+    n.knots = {0, 0, 1};
+    n.knotCount = 3;
+    f.app.buildPanel2D(1);
+    Panel& p = *f.app.panels.panel;
+    p.userSetInt(*find(p, "Pozadi:"), 1);
+    p.userSetInt(*find(p, "Objekt:"), 5);
+    p.userSetInt(*find(p, "Rid. polygon:"), 7);
+    EXPECT_EQ(f.overlays.clearColor.b, 0.5f);
+    EXPECT_EQ((std::array<float, 3>{f.app.colors.objectColor.r, f.app.colors.objectColor.g,
+                                    f.app.colors.objectColor.b}),
+              (std::array<float, 3>{0, 1, 1}));
+    EXPECT_EQ(f.app.colors.polygonColor.g, 0.5f);
+
+    p.userSetInt(*find(p, "Aprox. useckami:"), 10);
+    EXPECT_EQ(f.app.algorithms.curveAlgo.sampleCount, 11);
+    p.userSetInt(*find(p, "Velikost pixelu:"), 40);
+    EXPECT_EQ(f.app.settings2D.pixelSize, 10);
+    p.userSetFloat(*f.app.panels.handles.knotSpinners[1], 0.5f);
+    EXPECT_EQ(n.knots, (std::vector<float>{0, 0.5f, 1}));
+
+    p.userClick(*find(p, "Vypnout panel"));
+    EXPECT_EQ(f.app.panels.panel, nullptr);
+    EXPECT_EQ(f.app.mode.panelShown, 0);
+    EXPECT_EQ(f.app.editing.activePoint, -1);
+    EXPECT_EQ(f.app.panels.master.rightStrip(), 0);
+    f.app.onIdle();
+    EXPECT_TRUE(f.app.panels.master.panels().empty());
+}
+
+// A typed point moves the active point; a typed weight reaches a rational curve.
+TEST(PanelCommands, PointFieldsReachTheActivePoint) {
+    AppFixture f;
+    SceneObject& curve = f.add(kRationalBezierCurve, {{1, 2}, {3, 4}});
+    curve.weights = {1, 1};
+    f.app.buildPanel2D(1);
+    f.app.editing.activePoint = 1;
+    Panel& p = *f.app.panels.panel;
+    p.userSetFloat(*f.app.panels.handles.weight, 2.5f);
+    p.userSetInt(*f.app.panels.handles.pointX, 1500);
+    EXPECT_EQ(curve.points[1].x, 1000.0f);
+    EXPECT_EQ(curve.points[1].y, 0.0f);  // the Y field held its start value
+    EXPECT_EQ(curve.weights[1], 2.5f);
+}
+
+}  // namespace
