@@ -10,6 +10,7 @@
 #include "app/GlOverlays.h"
 #include "app/GlRasterTarget.h"
 #include "app/GlutWindowSystem.h"
+#include "app/StartSettings.h"
 #include "surfaces/GlTextures.h"
 #include "surfaces/TextureList.h"
 
@@ -26,7 +27,7 @@ void menuStatusCallback(int status, int x, int y) { application->onMenuStatus(st
 void idleCallback() { application->onIdle(); }
 
 void setUpWindow(bool is3D, float r, float g, float b) {
-    glutInitWindowSize(800, 592);
+    glutInitWindowSize(kStartWidth, kStartHeight);
     application->mode.mainWindow = glutCreateWindow(is3D ? "3D PIXELFORGE" : "2D PIXELFORGE");
     glClearColor(r, g, b, 1.0f);
     glutDisplayFunc(displayCallback);
@@ -51,11 +52,11 @@ int runGlutProgram(int argc, char** argv) {
     static GlFrameCapture frameCapture(std::cout, mainWindow, [] { application->drawFrame(); });
     const AppServices services{std::cout, windowSystem, rasterTarget,
                                overlays,  &std::cerr,   &frameCapture};
-    static Application app(sceneFileArgument(argc, argv), false, 0, {1, 0, 0}, {1, 0, 1}, {0, 0, 1},
-                           services);
+    static Application app(sceneFileArgument(argc, argv), false, 0, kStartObjectColor,
+                           kStartPolygonColor, kStartControlColor, services);
     application = &app;
 
-    setUpWindow(app.mode.is3D, 0.5f, 0.5f, 0.5f);
+    setUpWindow(app.mode.is3D, kClearColor.r, kClearColor.g, kClearColor.b);
     mainWindow = app.mode.mainWindow;
     std::cout << std::endl;
 
