@@ -34,7 +34,7 @@ using Values = const char* const*;
 // Takes the option's values into the options; the problem, or "" when they are good.
 using Apply = std::string (*)(HeadlessOptions&, Values);
 
-struct OptionSpec {
+struct KnownOption {
     const char* name;
     int valueCount;
     const char* valueNames;
@@ -103,7 +103,7 @@ std::string bench(HeadlessOptions& o, Values v) {
 }
 
 constexpr HeadlessTask kAny = HeadlessTask::None;
-const OptionSpec kOptions[] = {
+const KnownOption kOptions[] = {
     {"--render", 2, "SCENE and OUT", kAny, render},
     {"--bench", 1, "SCENE", kAny, bench},
     {"--help", 0, "", kAny, task<HeadlessTask::Help>},
@@ -116,9 +116,9 @@ const OptionSpec kOptions[] = {
     {"--csv", 0, "", HeadlessTask::Bench, flag<&HeadlessOptions::csv>},
 };
 
-const OptionSpec* findOption(const char* name) {
-    for (const OptionSpec& spec : kOptions) {
-        if (std::strcmp(spec.name, name) == 0) return &spec;
+const KnownOption* findOption(const char* name) {
+    for (const KnownOption& known : kOptions) {
+        if (std::strcmp(known.name, name) == 0) return &known;
     }
     return nullptr;
 }
@@ -135,14 +135,14 @@ bool valuesFollow(int argc, const char* const* argv, int at, int count) {
 }
 
 // Help and version take any other option; a drawing task only its own.
-std::string taskProblem(const HeadlessOptions& o, const std::vector<const OptionSpec*>& given) {
+std::string taskProblem(const HeadlessOptions& o, const std::vector<const KnownOption*>& given) {
     if (o.task == HeadlessTask::None)
         return "nothing to do: give --render, --bench, --help or --version";
     if (o.task != HeadlessTask::Render && o.task != HeadlessTask::Bench) return "";
-    for (const OptionSpec* spec : given) {
-        if (spec->onlyWith != kAny && spec->onlyWith != o.task)
-            return std::string(spec->name) + " goes only with " +
-                   (spec->onlyWith == HeadlessTask::Render ? "--render" : "--bench");
+    for (const KnownOption* known : given) {
+        if (known->onlyWith != kAny && known->onlyWith != o.task)
+            return std::string(known->name) + " goes only with " +
+                   (known->onlyWith == HeadlessTask::Render ? "--render" : "--bench");
     }
     return "";
 }
@@ -159,25 +159,25 @@ bool hasOptions(int argc, const char* const* argv) {
 ParsedOptions parseOptions(int argc, const char* const* argv) {
     ParsedOptions parsed;
     HeadlessOptions& o = parsed.options;
-    std::vector<const OptionSpec*> given;
+    std::vector<const KnownOption*> given;
     for (int i = 1; i < argc; ++i) {
-        const OptionSpec* spec = findOption(argv[i]);
-        if (spec == nullptr) {
+        const KnownOption* known = findOption(argv[i]);
+        if (known == nullptr) {
             parsed.problem = (isOption(argv[i]) ? "unknown option " : "unexpected argument ") +
                              std::string(argv[i]);
             return parsed;
         }
-        if (!valuesFollow(argc, argv, i, spec->valueCount)) {
-            parsed.problem = std::string(spec->name) + " needs " + spec->valueNames;
+        if (!valuesFollow(argc, argv, i, known->valueCount)) {
+            parsed.problem = std::string(known->name) + " needs " + known->valueNames;
             return parsed;
         }
-        const std::string problem = spec->apply(o, argv + i + 1);
+        const std::string problem = known->apply(o, argv + i + 1);
         if (!problem.empty()) {
-            parsed.problem = std::string(spec->name) + " " + problem;
+            parsed.problem = std::string(known->name) + " " + problem;
             return parsed;
         }
-        given.push_back(spec);
-        i += spec->valueCount;
+        given.push_back(known);
+        i += known->valueCount;
     }
     parsed.problem = taskProblem(o, given);
     return parsed;
