@@ -2,6 +2,8 @@
 
 #include <GL/freeglut.h>
 
+#include "app/GlReadPixels.h"
+
 namespace {
 
 // Keeps a stream from writing while it lives; what it held before comes back afterwards.
@@ -30,13 +32,8 @@ bool GlFrameCapture::readFrame(RgbFrame& frame) {
             SilencedStream quiet(quietConsole);
             drawFrame();
         }
-        GLint packAlignment = 4;
-        glGetIntegerv(GL_PACK_ALIGNMENT, &packAlignment);
-        glPixelStorei(GL_PACK_ALIGNMENT, 1);
         glReadBuffer(GL_BACK);
-        const RgbPixels p = frame.pixels();
-        glReadPixels(0, 0, p.width, p.height, GL_RGB, GL_UNSIGNED_BYTE, frame.data());
-        glPixelStorei(GL_PACK_ALIGNMENT, packAlignment);
+        readRgbPixels(frame);
     }
     if (previousWindow != 0 && previousWindow != mainWindow) {
         glutSetWindow(previousWindow);

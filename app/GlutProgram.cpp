@@ -11,6 +11,7 @@
 #include "app/GlOverlays.h"
 #include "app/GlRasterTarget.h"
 #include "app/GlutWindowSystem.h"
+#include "app/StartSettings.h"
 #include "surfaces/GlTextures.h"
 #include "surfaces/TextureList.h"
 #include "ui/GlutPanelWindows.h"
@@ -34,7 +35,7 @@ void menuStatusCallback(int status, int x, int y) { application->onMenuStatus(st
 void idleCallback() { application->onIdle(); }
 
 void setUpWindow(bool is3D, float r, float g, float b) {
-    glutInitWindowSize(800, 592);
+    glutInitWindowSize(kStartWidth, kStartHeight);
     const int window = glutCreateWindow(is3D ? "3D PIXELFORGE" : "2D PIXELFORGE");
     application->mode.mainWindow = window;
     glClearColor(r, g, b, 1.0f);
@@ -62,8 +63,8 @@ int runGlutProgram(int argc, char** argv) {
     static GlFrameCapture frameCapture(std::cout, mainWindow, [] { application->drawFrame(); });
     const AppServices services{std::cout, windowSystem, rasterTarget,
                                overlays,  &std::cerr,   &frameCapture};
-    static Application app(sceneFileArgument(argc, argv), false, 0, {1, 0, 0}, {1, 0, 1}, {0, 0, 1},
-                           services);
+    static Application app(sceneFileArgument(argc, argv), false, 0, kStartObjectColor,
+                           kStartPolygonColor, kStartControlColor, services);
     application = &app;
 
     static GlutPanelWindows windows(app.panels.master);
@@ -72,7 +73,7 @@ int runGlutProgram(int argc, char** argv) {
     if (const char* layoutFile = std::getenv("PIXELFORGE_LAYOUT_FILE")) {
         app.panels.master.setLayoutFile(layoutFile);
     }
-    setUpWindow(app.mode.is3D, 0.5f, 0.5f, 0.5f);
+    setUpWindow(app.mode.is3D, kClearColor.r, kClearColor.g, kClearColor.b);
     mainWindow = app.mode.mainWindow;
     std::cout << std::endl;
 

@@ -4,6 +4,8 @@
 
 #include <cstdlib>
 
+#include "app/GlProjectionCells.h"
+
 void GlutWindowSystem::postRedisplay() { glutPostRedisplay(); }
 
 void GlutWindowSystem::setCursor(Cursor cursor) {
@@ -24,14 +26,6 @@ CellSize GlutWindowSystem::windowSize() {
 
 void GlutWindowSystem::setTitle(const char* title) { glutSetWindowTitle(title); }
 
-// Two divided by the projection's scale gives the extent of the view in its own units.
-CellSize GlutWindowSystem::viewportCells() {
-    GLfloat projection[16];
-    glGetFloatv(GL_PROJECTION_MATRIX, projection);
-    CellSize size;
-    if (projection[0] != 0.0f) size.width = static_cast<int>(2.0f / projection[0]);
-    if (projection[5] != 0.0f) size.height = static_cast<int>(2.0f / projection[5]);
-    return size;
-}
+CellSize GlutWindowSystem::viewportCells() { return projectionCells(); }
 
 void GlutWindowSystem::exitProcess(int status) { std::exit(status); }
