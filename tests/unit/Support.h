@@ -1,25 +1,20 @@
 #pragma once
 
 // What the unit tests share: pixels of a recording, a scratch folder, and an application wired
-// to fakes. Tests reach Application members through AppFixture::app only.
+// to fakes, whose members the tests reach through AppFixture::app.
 
 #include <stdlib.h>
 
-#include <chrono>
-#include <cstdint>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
-#include <iterator>
 #include <regex>
 #include <set>
 #include <sstream>
-#include <string>
 #include <thread>
-#include <vector>
 
 #include "app/Application.h"
-#include "raster2d/RasterTarget.h"
+#include "app/ObjectKind.h"
 
 using Pixel = std::pair<int, int>;
 using Pixels = std::vector<Pixel>;
@@ -32,7 +27,7 @@ inline Point3 pt(float x, float y) { return {x, y, 0.0f}; }
 inline Pixels pixelsOf(const std::vector<PlottedPoint>& points) {
     Pixels out;
     for (const PlottedPoint& p : points)
-        out.emplace_back(static_cast<int>(p.x), static_cast<int>(p.y));
+        out.emplace_back(int(p.x), int(p.y));
     return out;
 }
 
@@ -47,11 +42,11 @@ inline Pixels shifted(Pixels pixels, int dx, int dy) {
 // (x, y) with every sign combination, and with `swapped` also (y, x).
 inline Pixels mirrored(std::initializer_list<Pixel> part, bool swapped = true) {
     std::set<Pixel> out;
-    for (const Pixel& p : part) {
-        for (int sx : {-1, 1}) {
-            for (int sy : {-1, 1}) {
-                out.insert({sx * p.first, sy * p.second});
-                if (swapped) out.insert({sx * p.second, sy * p.first});
+    for (const auto& [x, y] : part) {
+        for (int s : {-1, 1}) {
+            for (int t : {-1, 1}) {
+                out.insert({s * x, t * y});
+                if (swapped) out.insert({s * y, t * x});
             }
         }
     }
@@ -68,23 +63,25 @@ struct DrawCall {
 inline std::vector<DrawCall> drawCalls(const RecordingTarget& target) {
     std::vector<DrawCall> calls;
     for (std::size_t c = 0; c < target.colors.size(); ++c) {
-        const auto& change = target.colors[c];
-        const std::size_t end =
+        const auto& [at, r, g, b] = target.colors[c];
+        const auto end =
             c + 1 < target.colors.size() ? target.colors[c + 1].atPlot : target.points.size();
-        calls.push_back({change.r, change.g, change.b,
-                         pixelsOf({target.points.begin() + static_cast<long>(change.atPlot),
-                                   target.points.begin() + static_cast<long>(end)})});
+        calls.push_back(
+            {r, g, b,
+             pixelsOf({target.points.begin() + long(at), target.points.begin() + long(end)})});
     }
     return calls;
 }
 
-// The chords of a curve: first and last pixel of every line drawer call. A timed operation
-// opens with a colour change of its own; `skip` passes over it.
+// First and last pixel of every call: the chords of a curve. A timed operation opens with a
+// colour change of its own, which `skip` passes over.
 inline Chords chordsOf(const RecordingTarget& target, std::size_t skip = 1) {
     Chords out;
-    const std::vector<DrawCall> calls = drawCalls(target);
-    for (std::size_t c = skip; c < calls.size(); ++c) {
-        if (!calls[c].pixels.empty()) out.push_back({calls[c].pixels.front(), calls[c].pixels.back()});
+    for (const DrawCall& c : drawCalls(target)) {
+        if (skip > 0)
+            --skip;
+        else if (!c.pixels.empty())
+            out.push_back({c.pixels.front(), c.pixels.back()});
     }
     return out;
 }
@@ -103,10 +100,8 @@ inline Chords sampled(const Pixels& samples) {
     return out;
 }
 
-// Records like RecordingTarget; its first plot takes kPause, so a bracket that really times
-// its work reports at least that.
-class SlowTarget final : public RasterTarget {
-  public:
+// Records; its first plot takes kPause, so a bracket that times its work reports that much.
+struct SlowTarget final : RasterTarget {
     static constexpr std::chrono::milliseconds kPause{3};
     void setColor(float r, float g, float b) override { record.setColor(r, g, b); }
     void plot(float x, float y) override {
@@ -116,31 +111,27 @@ class SlowTarget final : public RasterTarget {
     RecordingTarget record;
 };
 
-class ScratchDir {
-  public:
+struct ScratchDir {
     ScratchDir() {
         std::string pattern = (std::filesystem::temp_directory_path() / "pf-XXXXXX").string();
-        if (const char* made = mkdtemp(pattern.data())) root = made;
+        root = mkdtemp(pattern.data());
     }
-    ~ScratchDir() {
-        std::error_code ignored;
-        std::filesystem::remove_all(root, ignored);
-    }
+    ~ScratchDir() { std::filesystem::remove_all(root); }
     std::string path(const std::string& name) const { return (root / name).string(); }
     std::filesystem::path root;
 };
 
 inline std::string fileBytes(const std::filesystem::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    std::ostringstream text;
+    text << std::ifstream(path, std::ios::binary).rdbuf();
+    return text.str();
 }
 
 inline void writeFile(const std::string& path, const std::string& bytes) {
     std::ofstream(path, std::ios::binary) << bytes;
 }
 
-class FakeWindow final : public WindowSystem {
-  public:
+struct FakeWindow final : WindowSystem {
     void postRedisplay() override { ++redisplays; }
     void setCursor(Cursor) override {}
     int modifiers() override { return 0; }
@@ -150,30 +141,26 @@ class FakeWindow final : public WindowSystem {
     void setTitle(const char*) override {}
     CellSize viewportCells() override { return {800, 592}; }
     void exitProcess(int status) override { exits.push_back(status); }
-
     int redisplays = 0;
     int current = 1;
     std::vector<int> exits;
 };
 
 // A fixed picture, or the answer of a machine out of memory.
-class FakeFrames final : public FrameSource {
-  public:
+struct FakeFrames final : FrameSource {
     bool readFrame(RgbFrame& frame) override {
         ++reads;
         if (outOfMemory || !frame.allocate(width, height)) return false;
         std::copy(rgb.begin(), rgb.end(), frame.data());
         return true;
     }
-    int width = 0;
-    int height = 0;
+    int width = 0, height = 0, reads = 0;
     Bytes rgb;
     bool outOfMemory = false;
-    int reads = 0;
 };
 
-// An application with string consoles, fake window and frames and a recording target, in the
-// colours that main passes.
+// An application with string consoles, a fake window and frames and a recording target, in
+// the colours that main passes.
 struct AppFixture {
     explicit AppFixture(const char* sceneFile = nullptr, RasterTarget* raster = nullptr)
         : app(sceneFile, false, 0, {1, 0, 0}, {1, 0, 1}, {0, 0, 1},
@@ -185,10 +172,10 @@ struct AppFixture {
         return text;
     }
     // The speed rows since the last call, each time replaced by "t".
-    std::string rows() { return std::regex_replace(takeConsole(), std::regex(": [-0-9.e+]+"), ": t"); }
-    void setFileName(const std::string& name) {
-        std::strncpy(app.fileName, name.c_str(), sizeof app.fileName - 1);
+    std::string rows() {
+        return std::regex_replace(takeConsole(), std::regex(": [-0-9.e+]+"), ": t");
     }
+    void setFileName(const std::string& name) { std::strncpy(app.fileName, name.c_str(), 299); }
     // At the front, as every creator adds; an active one deactivates the others.
     SceneObject& add(int32_t kind, std::vector<Point3> points, bool active = true) {
         for (SceneObject& o : app.objects2D)
@@ -198,17 +185,12 @@ struct AppFixture {
         o.pointCount = static_cast<int32_t>(points.size());
         o.points = std::move(points);
         o.active = active;
-        app.objects2D.push_front(o);
-        return app.objects2D.front();
+        return app.objects2D.emplace_front(o);
     }
-    // Only the objects themselves: no markers, polygons or highlight.
-    void hideAids() {
-        app.showControlPoints = 0;
-        app.showControlPolygon = 0;
-    }
+    // The objects alone: no markers, polygons or highlight.
+    void hideAids() { app.showControlPoints = app.showControlPolygon = 0; }
 
-    std::ostringstream console;
-    std::ostringstream errors;
+    std::ostringstream console, errors;
     FakeWindow window;
     RecordingTarget target;
     FakeFrames frames;
