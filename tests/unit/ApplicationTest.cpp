@@ -143,24 +143,23 @@ TEST(Callbacks, MenuIdleMouseAndWindowSize) {
 // there is none; the cursor stays on that object.
 TEST(Callbacks, TypeLabelOfTheActiveObject) {
     AppFixture f;
-    SceneObject surface;
-    surface.kind = kSurfaceRationalBezier;
-    surface.active = true;
-    f.app.surfaces3D.push_front(surface);
+    f.app.surfaces3D.emplace_front().kind = kSurfaceRationalBezier;
+    f.app.surfaces3D.front().active = true;
     f.add(kLineTwoStep, {});
     f.add(kLineDDA, {}, false);
-    const std::tuple<std::function<void()>, bool, const char*> steps[] = {
-        {[] {}, false, "Line Two-Step"},
-        {[] {}, true, "Racional Bezier surface"},
-        {[&] { f.add(kNurbsBezier, {}); }, false, "NURBS"},
-        {[&] { f.app.objects2D.front().active = false; }, false, ""},
-        {[&] { f.add(kLineLine2Step, {}); }, false, ""}};
-    for (const auto& [change, for3D, label] : steps) {
+    auto label = [&](bool for3D) {
         std::strcpy(f.app.typeText, "stale");
-        change();
         f.app.updateTypeLabel(for3D);
-        EXPECT_STREQ(f.app.typeText, label);
-    }
+        return std::string(f.app.typeText);
+    };
+    EXPECT_EQ(label(false), "Line Two-Step");
+    EXPECT_EQ(label(true), "Racional Bezier surface");
+    f.add(kNurbsBezier, {});
+    EXPECT_EQ(label(false), "NURBS");
+    f.app.objects2D.front().active = false;
+    EXPECT_EQ(label(false), "");
+    f.add(kLineLine2Step, {});
+    EXPECT_EQ(label(false), "");
     f.app.objects2D.back().active = f.app.objects2D.front().active = true;
     EXPECT_TRUE(f.app.findActive(f.app.objects2D));
     EXPECT_EQ(f.app.current, f.app.objects2D.begin());

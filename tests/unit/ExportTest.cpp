@@ -2,7 +2,6 @@
 
 #include "Support.h"
 #include "io/BitmapEncoders.h"
-#include "io/ExportNames.h"
 
 namespace {
 
@@ -22,10 +21,12 @@ const Bytes kTga = {0, 0,  2, 0, 0, 0, 0, 0, 0, 0, 0, 0, 2,  0,  2,
 TEST(BitmapEncoders, ExactBytes) {
     EXPECT_EQ(encodeBmp({2, 2, kPicture.data()}), kBmp);
     EXPECT_EQ(encodeTga({2, 2, kPicture.data()}), kTga);
+    EXPECT_EQ(encodeBmp({4, 1, kPicture.data()}).size(), 54u + 12);  // a full row needs no padding
     // A negative size, or pixels promised but missing, is written as 0 by 0; the 16-bit TGA
     // sizes keep the low bits of larger ones.
     EXPECT_EQ(encodeBmp({-5, 7, kPicture.data()}).size(), 54u);
     EXPECT_EQ(encodeTga({5, 7, nullptr}).size(), 18u);
+    EXPECT_EQ(encodeBmp({3, 0, nullptr}).size(), 54u);
     EXPECT_EQ(encodeTga({65538, 0, nullptr})[12], 2);
     RgbFrame frame;
     ASSERT_TRUE(frame.allocate(801, 3));
@@ -34,18 +35,9 @@ TEST(BitmapEncoders, ExactBytes) {
     EXPECT_EQ(frame.size(), 0u);
 }
 
-TEST(ExportNames, ExtensionIsAddedUnlessTheNameHoldsIt) {
-    const std::tuple<std::string (*)(const std::string&), const char*, const char*> cases[] = {
-        {pvfFileName, "scene", "scene.pvf"},       {pvfFileName, "scene.PVF", "scene.PVF"},
-        {pvfFileName, "my.pvf.bak", "my.pvf.bak"}, {pvfFileName, "scene.Pvf", "scene.Pvf.pvf"},
-        {bmpFileName, "shot.BMP", "shot.BMP"},     {bmpFileName, "shot.tga", "shot.tga.bmp"},
-        {tgaFileName, "shot", "shot.tga"},         {tgaFileName, "a.TGA.x", "a.TGA.x"}};
-    for (const auto& [name, field, file] : cases)
-        EXPECT_EQ(name(field), file) << field;
-}
-
-// Each command reports, writes its file under the name its rule gives, and resets the name
-// field; a name that cannot be created costs no redraw; other ids do nothing.
+// Each command reports, writes its file and resets the name field. The extension is added
+// unless the name holds it anywhere, all in lower or all in upper case. A name that cannot be
+// created costs no redraw; other ids do nothing.
 TEST(SaveCommands, ReportWriteAndResetTheName) {
     const std::string pvf = "SYSTEM: Export do vektoroveho formatu PVF ";
     const std::string bmp = "SYSTEM: Export do bitmapy BMP ";
@@ -53,8 +45,10 @@ TEST(SaveCommands, ReportWriteAndResetTheName) {
     const std::tuple<int, const char*, std::string, const char*, Bytes> cases[] = {
         {100, "scene", pvf + "probehl uspesne\n", "scene.pvf", {}},
         {100, "scene.PVF", pvf + "probehl uspesne\n", "scene.PVF", {}},
+        {100, "my.pvf.old", pvf + "probehl uspesne\n", "my.pvf.old", {}},
+        {100, "scene.Pvf", pvf + "probehl uspesne\n", "scene.Pvf.pvf", {}},
         {100, "no/scene", pvf + "se nezdaril\n", nullptr, {}},
-        {99, "shot", bmp + "probehl uspesne\n", "shot.bmp", kBmp},
+        {99, "shot.tga", bmp + "probehl uspesne\n", "shot.tga.bmp", kBmp},
         {99, "no/shot", bmp + "se nezdaril\n", nullptr, {}},
         {101, "shot.TGA", tga + "probehl uspesne\n", "shot.TGA", kTga},
         {101, "no/shot", tga + "se nezdaril\n", nullptr, {}},

@@ -116,7 +116,10 @@ struct ScratchDir {
         std::string pattern = (std::filesystem::temp_directory_path() / "pf-XXXXXX").string();
         root = mkdtemp(pattern.data());
     }
-    ~ScratchDir() { std::filesystem::remove_all(root); }
+    ~ScratchDir() {
+        std::error_code ignored;
+        std::filesystem::remove_all(root, ignored);
+    }
     std::string path(const std::string& name) const { return (root / name).string(); }
     std::filesystem::path root;
 };

@@ -63,34 +63,19 @@ Draw drawing(double (Algorithms::*op)(Params...), Args... args) {
     };
 }
 
-// Every drawing operation sets its colour before its first point and times its own plotting
-// with the real clock: the target's pause shows in the figure it returns.
+// A drawing operation of each family sets its colour before its first point and times its own
+// plotting with the real clock: the target's pause shows in the figure it returns.
 TEST(RasterBracket, ColourFirstThenTheTimedWork) {
     using C = CurveAlgorithms;
     const Point3 p[] = {pt(0, 0), pt(10, 40), pt(50, 40), pt(60, 0), pt(90, 30)};
     const float weights[] = {1, 2, 2, 1, 1};
     const float knots[] = {0, 0, 0, 0, 1, 1, 1, 1};
     const Draw cases[] = {
-        drawing(&LineAlgorithms::lineBresenham, 0, 0, 30, 11),
-        drawing(&LineAlgorithms::lineDDA, 0, 0, 30, 11),
         drawing(&LineAlgorithms::lineTwoStep, 0, 0, 30, 11),
-        drawing(&CircleAlgorithms::circleBresenham, 0, 0, 12),
         drawing(&CircleAlgorithms::circleRotation, 0, 0, 12),
-        drawing(&CircleAlgorithms::circleParametric, 0, 0, 12),
-        drawing(&EllipseAlgorithms::ellipseBresenham, 0, 0, 9, 4),
-        drawing(&EllipseAlgorithms::ellipseParametric, 0, 0, 9, 4),
         drawing(&EllipseAlgorithms::ellipseGeneral, 0, 0, 9, 4, 15),
-        drawing(&C::bezierCubicIterative, p[0], p[1], p[2], p[3]),
         drawing(&C::bezierCubicRecursive, p[0], p[1], p[2], p[3]),
-        drawing(&C::fergusonCubic, p[0], p[1], p[2], p[3]),
-        drawing(&C::coonsCubic, p[0], p[1], p[2], p[3]),
-        drawing(&C::catmullRomCubic, p[0], p[1], p[2], p[3]),
-        drawing(&C::bezierCurve, &p[0], 5),
-        drawing(&C::rationalBezierCurve, &p[0], 5, &weights[0]),
-        drawing(&C::coonsCurve, &p[0], 5),
-        drawing(&C::fergusonCurve, &p[0], 5),
         drawing(&C::catmullRomCurve, &p[0], 5),
-        drawing(&C::bsplineCurve, &p[0], 5, 3),
         drawing(&C::nurbsCurve, &p[0], &knots[0], &weights[0], 4, 8),
     };
     for (std::size_t i = 0; i < std::size(cases); ++i) {

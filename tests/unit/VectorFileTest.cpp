@@ -6,6 +6,7 @@
 
 #include "RoundTripMatch.h"
 #include "Support.h"
+#include "io/PvfBlockWriter.h"
 #include "io/PvfReader.h"
 #include "io/PvfWriter.h"
 #include "io/ScanfScanner.h"
@@ -82,25 +83,20 @@ TEST(VectorFileReader, LexicalRules) {
 TEST(VectorFileReader, HandlesAndFixedSizes) {
     const Scene scene = read(
         "\nELIPSE_FREE\n200 150\n50 100 \n-30\n\nCIRCLE_BRESENHAM\n100 100\n40\n"
-        "\nELIPSE_PARAMETRIC\n-10.5 20\n7 -3\n\nSPLINE_BEZIER_CUBIC_RECURSIVE\n3\n1 2\n3 4\n5 6\n7 "
-        "8\n" +
-        surface("SURFACE_BEZIER_RACIONAL_BICUBIC", true) + "\nLINE_DDA 1 2 3 4\n");
-    using XY = std::vector<std::pair<float, float>>;
-    const XY expected[] = {{{1, 2}, {3, 4}},
-                           {{1, 2}, {3, 4}, {5, 6}, {7, 8}},
-                           {{-10.5f, 20}, {-3.5f, 17}},
-                           {{100, 100}, {140, 100}},
-                           {{200, 150}, {250, 250}, {170, 170}}};
-    const int counts[] = {2, 3, 2, 2, 3};
-    ASSERT_EQ(scene.objects.size(), 5u);
-    auto o = scene.objects.begin();
-    for (std::size_t i = 0; i < 5; ++i, ++o) {
-        XY points;
-        for (const Point3& p : o->points)
-            points.push_back({p.x, p.y});
-        EXPECT_EQ(points, expected[i]) << i;
-        EXPECT_EQ(o->pointCount, counts[i]) << i;
+        "\nELIPSE_PARAMETRIC\n-10.5 20\n7 -3\n"
+        "\nSPLINE_BEZIER_CUBIC_RECURSIVE\n3\n1 2\n3 4\n5 6\n7 8\n" +
+        surface("SURFACE_BEZIER_RACIONAL_BICUBIC", true) + "\nLINE_DDA 1 2 3 4");
+    std::vector<std::vector<float>> objects;  // count, then x and y of every point, front first
+    for (const SceneObject& o : scene.objects) {
+        objects.push_back({float(o.pointCount)});
+        for (const Point3& p : o.points)
+            objects.back().insert(objects.back().end(), {p.x, p.y});
     }
+    const std::vector<std::vector<float>> expected = {
+        {2, 1, 2, 3, 4},         {3, 1, 2, 3, 4, 5, 6, 7, 8},       {2, -10.5f, 20, -3.5f, 17},
+        {2, 100, 100, 140, 100}, {3, 200, 150, 250, 250, 170, 170},
+    };
+    EXPECT_EQ(objects, expected);
     ASSERT_EQ(scene.surfaces.size(), 1u);
     const SceneObject& patch = scene.surfaces.front();
     EXPECT_EQ(patch.pointCount, 16);
@@ -199,6 +195,7 @@ TEST(VectorFileWriter, BlocksInTheirFixedForm) {
          "SPLINE_BEZIER_RACIONAL\n2\n1 2 0.500000\n3 4 10.000000\n\n"},
         {"SPLINE_BSPLINE 4 0 0 1 1 2 2 3 3 3", "SPLINE_BSPLINE\n4\n0 0\n1 1\n2 2\n3 3\n3\n\n"},
         {"SPLINE_COONS_CUBIC 4 0 0 1 1 2 2 3 3", "SPLINE_COONS_CUBIC\n4\n0 0\n1 1\n2 2\n3 3\n\n"},
+        {"SPLINE_BEZIER 2 1 2 3 4", "SPLINE_BEZIER\n2\n1 2\n3 4\n\n"},
         {"SPLINE_NURBS 2 0 0 1 10 40 .25 3 0 .5 1",
          "SPLINE_NURBS\n2\n0 0 1.000000\n10 40 0.250000\n3\n0.000000\n0.500000\n1.000000\n\n"},
         // Curves short of their points have no block.
@@ -210,6 +207,10 @@ TEST(VectorFileWriter, BlocksInTheirFixedForm) {
     };
     for (const auto& [text, block] : cases)
         EXPECT_EQ(read("\n" + text).text(), header + block + "; 3D grafika\n\n\n; END of PVF\n");
+    // "%d" of values beyond the int range saturates; NaN gives 0.
+    EXPECT_EQ(truncatedCoordinate(3e9f), 2147483647);
+    EXPECT_EQ(truncatedCoordinate(-3e9f), -2147483647 - 1);
+    EXPECT_EQ(truncatedCoordinate(std::nanf("")), 0);
     std::string patch = "SURFACE_BEZIER_RACIONAL_BICUBIC\n16\n";
     for (int i = 0; i < 16; ++i)
         patch += std::to_string(i) + " -1 " + std::to_string(2 * i) + " 2.500000\n";
