@@ -81,6 +81,13 @@ const KindInfo* findKeyword(const KindInfo (&table)[N], std::string_view keyword
     return nullptr;
 }
 
+// A kind of a fixed point count wants exactly that many; the open curves at least.
+bool hasPoints(const KindInfo& info, std::size_t placed, int32_t wanted) {
+    const auto n = static_cast<std::size_t>(wanted);
+    const bool fixed = info.capacity > 0 && info.capacity == info.minPoints;
+    return fixed ? placed == n : placed >= n;
+}
+
 }  // namespace
 
 const KindInfo* findKindByKeyword(std::string_view keyword, bool in3D) {
@@ -104,9 +111,9 @@ bool isComplete(const KindInfo& info, const SceneObject& o) {
     }
     const std::size_t placed = placedPoints(o);
     if (info.weighted && o.weights.size() < placed) return false;
-    return placed >= static_cast<std::size_t>(info.minPoints);
+    return hasPoints(info, placed, info.minPoints);
 }
 
 bool showsArrow(const KindInfo& info, const SceneObject& o) {
-    return placedPoints(o) >= static_cast<std::size_t>(info.arrowPoints);
+    return hasPoints(info, placedPoints(o), info.arrowPoints);
 }

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "AppFixture.h"
+#include "Support.h"
 #include "input/ViewQueries.h"
 
 namespace {

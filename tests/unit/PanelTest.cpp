@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "AppFixture.h"
+#include "Support.h"
 #include "ui/PanelIds.h"
 #include "ui/PanelMaster.h"
 
