@@ -4,8 +4,10 @@
 
 #include "app/FrameOverlays.h"
 #include "app/FrameSource.h"
+#include "input/ViewQueries.h"
 #include "model/WindowSystem.h"
 #include "raster2d/RasterTarget.h"
+#include "ui/MenuSystem.h"
 
 // What the application needs from the outside world.
 struct AppServices {
@@ -13,6 +15,8 @@ struct AppServices {
     WindowSystem& window;
     RasterTarget& raster;
     FrameOverlays& overlays;
+    MenuSystem& menus;
+    ViewQueries& views;
     std::ostream* errors = nullptr;  // standard error when none is given
     FrameSource* frames = nullptr;   // exports write an empty picture without one
 };

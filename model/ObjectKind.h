@@ -67,10 +67,13 @@ enum class KindAid { None, Polygon, TangentLines, TangentPairs };
 struct KindInfo {
     int32_t kind;
     KindFamily family;
-    int32_t capacity;     // points a creator makes room for; 0: the preset decides
+    int32_t capacity;     // points a menu creator makes room for; 0: the preset decides
     int32_t minPoints;    // complete from this many placed points (NURBS: `requiredPoints`)
     int32_t arrowPoints;  // the active object's row gets "-> " from this many on
     bool weighted;        // one weight per point
+    // The user decides where it ends: placing may stop from `minPoints` on, and Insert adds
+    // points up to `kMaxCurvePoints`.
+    bool open;
     KindAid aid;
     const char* rowLabel;   // speed listing; nullptr for a kind that is never drawn
     const char* keyword;    // PVF keyword
