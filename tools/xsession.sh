@@ -180,3 +180,9 @@ xs_menu_choose() {
     done
     xdotool click 1
 }
+
+# xs_last_rows TRANSCRIPT: the speed rows of the last frame listed, each time shown as T.
+xs_last_rows() {
+    grep -v '^SYSTEM: ' "$1" | awk 'BEGIN { RS = "" } { last = $0 } END { print last }' |
+        sed -E 's/(: )-?[0-9][0-9.e+-]*/\1T/'
+}

@@ -49,7 +49,6 @@ TEST(Menus, TheTwoDTreeEntryByEntryWithWhatEachMakes) {
     f.app.onMainMenu3D(5);
     std::string rows;
     walk(f.menus, f.menus.attached, "", rows);
-    EXPECT_EQ(f.menus.attached, static_cast<int>(f.menus.menus.size()) - 1);
     EXPECT_EQ(f.window.current, f.app.mode.mainWindow);
     EXPECT_EQ(rows, R"(Rasterizace usecky
  Bresenhamuv celociselny interpolator = 1 : 1/2
