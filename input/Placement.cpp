@@ -5,13 +5,8 @@
 
 namespace {
 
-bool isOpen(const SceneObject& o) {
-    const KindInfo* info = findKind2D(o.kind);
-    return info != nullptr && info->open;
-}
-
 bool survivesFinish(const SceneObject& o) {
-    return isOpen(o) && o.pointCount >= findKind2D(o.kind)->minPoints;
+    return isOpen2D(o.kind) && o.pointCount >= findKind2D(o.kind)->minPoints;
 }
 
 }  // namespace
@@ -39,7 +34,7 @@ void Placement::start(SceneObject object) {
 bool Placement::resume() {
     if (!scene.findActive(scene.objects2D)) return false;
     SceneObject& o = *scene.current;
-    if (!isOpen(o) || o.pointCount >= kMaxCurvePoints) return false;
+    if (!isOpen2D(o.kind) || o.pointCount >= kMaxCurvePoints) return false;
     // A curve read from a file has room for its own points only.
     if (o.points.size() < kMaxCurvePoints) o.points.resize(kMaxCurvePoints);
     editing.placing = 1;
@@ -67,7 +62,7 @@ void Placement::place(ViewQueries::WorldPixel p) {
 }
 
 void Placement::endOpenCurve() {
-    if (scene.findActive(scene.objects2D) && isOpen(*scene.current)) stop();
+    if (scene.findActive(scene.objects2D) && isOpen2D(scene.current->kind)) stop();
 }
 
 void Placement::stop() {

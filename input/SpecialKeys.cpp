@@ -46,8 +46,7 @@ void SpecialKeys::deleteActive2D() {
     ObjectList& list = s.scene.objects2D;
     if (!s.scene.findActive(list)) return;
     placing.stop();
-    const KindInfo* info = findKind2D(s.scene.current->kind);
-    const bool weighted = info != nullptr && info->weighted;
+    const bool weighted = isWeighted2D(s.scene.current->kind);
     const ObjectCursor after = list.erase(s.scene.current);
     const ObjectCursor next = after == list.end() ? list.begin() : after;
     s.scene.current = next;

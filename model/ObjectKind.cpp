@@ -98,6 +98,16 @@ const char* typeLabel(int32_t kind, bool in3D) {
     return info ? info->typeLabel : "";
 }
 
+bool isWeighted2D(int32_t kind) {
+    const KindInfo* info = findKind2D(kind);
+    return info != nullptr && info->weighted;
+}
+
+bool isOpen2D(int32_t kind) {
+    const KindInfo* info = findKind2D(kind);
+    return info != nullptr && info->open;
+}
+
 bool isComplete(const KindInfo& info, const SceneObject& o) {
     if (info.family == KindFamily::Nurbs) {
         return o.pointCount == o.requiredPoints && holdsItsPoints(o, true) && holdsItsKnots(o);

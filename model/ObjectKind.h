@@ -87,6 +87,9 @@ const KindInfo* findKind3D(int32_t kind);
 // SPLINE_NURBS gives the circle preset's kind, whichever preset wrote it.
 const KindInfo* findKindByKeyword(std::string_view keyword, bool in3D);
 const char* typeLabel(int32_t kind, bool in3D);
+// The yes-or-no facts of a 2D kind; false for a number the 2D table lacks.
+bool isWeighted2D(int32_t kind);
+bool isOpen2D(int32_t kind);
 
 // Counts beyond the stored points are never trusted: an object read from a damaged file
 // must not make a pass read outside its arrays.

@@ -6,11 +6,6 @@
 
 namespace {
 
-bool isWeighted(const SceneObject& o) {
-    const KindInfo* info = findKind2D(o.kind);
-    return info != nullptr && info->weighted;
-}
-
 float weightOf(const SceneObject& o, int k) {
     const bool known = k >= 0 && static_cast<std::size_t>(k) < o.weights.size();
     return known ? o.weights[static_cast<std::size_t>(k)] : 0.0f;
@@ -24,7 +19,7 @@ void PointFields::showPoint(const SceneObject& o, int k) {
     const Point3& p = o.points[static_cast<std::size_t>(k)];
     h.pointX->setIntVal(static_cast<int>(p.x));
     h.pointY->setIntVal(static_cast<int>(p.y));
-    if (isWeighted(o)) h.weight->setFloatVal(weightOf(o, k));
+    if (isWeighted2D(o.kind)) h.weight->setFloatVal(weightOf(o, k));
     sync();
 }
 
@@ -34,7 +29,7 @@ void PointFields::offerObject(const SceneObject& o, int k) {
     const PanelHandles& h = panels.handles;
     h.pointX->enable();
     h.pointY->enable();
-    if (isWeighted(o)) {
+    if (isWeighted2D(o.kind)) {
         h.weight->enable();
         h.weight->setFloatVal(weightOf(o, k));
     }
