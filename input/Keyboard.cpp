@@ -42,9 +42,9 @@ void Keyboard::nextObject2D() {
     ObjectList& list = s.scene.objects2D;
     if (!s.scene.findActive(list)) return;
     const ObjectCursor after = std::next(s.scene.current);
-    placing.finishPlacing();  // may drop the active object itself
+    placement.finishPlacing();  // may drop the active object itself
     if (s.scene.findActive(list)) s.scene.current->active = false;
-    placing.stop();
+    placement.stop();
     const ObjectCursor next = after == list.end() ? list.begin() : after;
     s.scene.current = next;
     if (next != list.end()) {

@@ -19,11 +19,11 @@ class Keyboard {
     };
 
     Keyboard(const State& state, WindowSystem& windowSystem, PanelFields& panelFields,
-             Placement& placement, std::function<void()> onExit)
+             Placement& placer, std::function<void()> onExit)
         : s(state),
           window(windowSystem),
           fields(panelFields),
-          placing(placement),
+          placement(placer),
           exitApplication(std::move(onExit)) {}
 
     void onKey(unsigned char key, int x, int y);
@@ -35,6 +35,6 @@ class Keyboard {
     State s;
     WindowSystem& window;
     PanelFields& fields;
-    Placement& placing;
+    Placement& placement;
     std::function<void()> exitApplication;
 };

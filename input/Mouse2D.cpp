@@ -42,7 +42,7 @@ void Mouse2D::onMouse(int button, int state, int x, int y) {
     s.editing.shiftPick = left && modifiers == input::kShift ? 1 : 0;
     const bool pressed = state == input::kButtonDown;
     const bool ender = button == input::kMiddleButton || (left && modifiers == input::kCtrl);
-    if (ender && pressed && s.editing.placing == 1) placing.endOpenCurve();
+    if (ender && pressed && s.editing.placing == 1) placement.endOpenCurve();
     if (!left || !pressed) return;
     if (s.editing.placing == 1 && s.editing.shiftPick == 0) {
         place(x, y);
@@ -57,7 +57,7 @@ void Mouse2D::place(int x, int y) {
     ViewQueries::WorldPixel p = views.unprojectPoint(x, y);
     p.x = std::clamp(p.x, 0, std::max(0, view.width - 1));
     p.y = std::clamp(p.y, 0, std::max(0, view.height - 1));
-    placing.place(p);
+    placement.place(p);
     window.postRedisplay();
 }
 

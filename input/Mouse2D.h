@@ -17,12 +17,12 @@ class Mouse2D {
     };
 
     Mouse2D(const State& state, WindowSystem& windowSystem, ViewQueries& viewQueries,
-            PanelFields& panelFields, Placement& placement)
+            PanelFields& panelFields, Placement& placer)
         : s(state),
           window(windowSystem),
           views(viewQueries),
           fields(panelFields),
-          placing(placement) {}
+          placement(placer) {}
 
     void onMouse(int button, int state, int x, int y);
     void onDrag(int x, int y);
@@ -35,5 +35,5 @@ class Mouse2D {
     WindowSystem& window;
     ViewQueries& views;
     PanelFields& fields;
-    Placement& placing;
+    Placement& placement;
 };

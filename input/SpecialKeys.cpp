@@ -45,7 +45,7 @@ void SpecialKeys::toggle(int& flag, const char* onLine, const char* offLine) {
 void SpecialKeys::deleteActive2D() {
     ObjectList& list = s.scene.objects2D;
     if (!s.scene.findActive(list)) return;
-    placing.stop();
+    placement.stop();
     const bool weighted = isWeighted2D(s.scene.current->kind);
     const ObjectCursor after = list.erase(s.scene.current);
     const ObjectCursor next = after == list.end() ? list.begin() : after;
@@ -73,5 +73,5 @@ void SpecialKeys::showNewActive(ObjectCursor active) {
 
 // Insert goes on adding points to the active open curve, from a key pressed over the view.
 void SpecialKeys::resumePlacing(int x, int y) {
-    if (insideView(window.viewportCells(), x, y)) placing.resume();
+    if (insideView(window.viewportCells(), x, y)) placement.resume();
 }

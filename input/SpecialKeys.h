@@ -19,8 +19,8 @@ class SpecialKeys {
     };
 
     SpecialKeys(const State& state, WindowSystem& windowSystem, PanelFields& panelFields,
-                Placement& placement, std::ostream& console)
-        : s(state), window(windowSystem), fields(panelFields), placing(placement), out(console) {}
+                Placement& placer, std::ostream& console)
+        : s(state), window(windowSystem), fields(panelFields), placement(placer), out(console) {}
 
     void onSpecialKey(int key, int x, int y);
 
@@ -33,6 +33,6 @@ class SpecialKeys {
     State s;
     WindowSystem& window;
     PanelFields& fields;
-    Placement& placing;
+    Placement& placement;
     std::ostream& out;
 };

@@ -100,10 +100,10 @@ void ObjectCreators::onNurbsMenu(int value) {
 }
 
 void ObjectCreators::create(std::optional<SceneObject> object, bool finishFirst) {
-    if (finishFirst) placing.finishPlacing();
+    if (finishFirst) placement.finishPlacing();
     if (object) {
         fields.offerObject(*object, -1);
-        placing.start(std::move(*object));
+        placement.start(std::move(*object));
     }
     fields.updateTypeLabel(false);
     fields.sync();

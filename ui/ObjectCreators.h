@@ -9,8 +9,8 @@
 // object of the chosen kind and presets, whose points the mouse then places.
 class ObjectCreators {
   public:
-    ObjectCreators(Placement& placement, PanelFields& panelFields)
-        : placing(placement), fields(panelFields) {}
+    ObjectCreators(Placement& placer, PanelFields& panelFields)
+        : placement(placer), fields(panelFields) {}
 
     void onLineMenu(int value);
     void onCircleMenu(int value);
@@ -24,6 +24,6 @@ class ObjectCreators {
     // Runs for every value, a separator's too: the previous placing ends, the panel refreshes.
     void create(std::optional<SceneObject> object, bool finishFirst = true);
 
-    Placement& placing;
+    Placement& placement;
     PanelFields& fields;
 };
