@@ -39,7 +39,7 @@ Application::Application(const char* sceneFile, bool startIn3D, int grid, Rgb ob
       placement(scene, editing, window, fields),
       keyboard({mode, scene, editing, settings2D, screens}, window, fields, placement,
                [this] { exitApplication(); }),
-      specialKeys({mode, scene, editing, settings2D, mirrors}, window, fields, placement, out),
+      functionKeys({mode, scene, editing, settings2D, mirrors}, window, fields, placement, out),
       mouse2D({scene, editing, screens}, window, views, fields, placement),
       creators(placement, fields),
       passive({mode, scene, editing, mirrors}, window, [this] { fields.sync(); }),

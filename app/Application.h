@@ -7,11 +7,11 @@
 #include "app/FrameDriver.h"
 #include "app/SaveCommands.h"
 #include "app/ScenePass2D.h"
+#include "input/FunctionKeys.h"
 #include "input/Keyboard.h"
 #include "input/Mouse2D.h"
 #include "input/PassiveMotion.h"
 #include "input/Placement.h"
-#include "input/SpecialKeys.h"
 #include "model/AppState.h"
 #include "ui/ObjectCreators.h"
 #include "ui/Panels.h"
@@ -32,7 +32,7 @@ class Application {
     void drawGrid(float r, float g, float b) { frame.drawGrid(r, g, b); }
     CellSize viewportCells() { return window.viewportCells(); }
     void onKey(unsigned char key, int x, int y) { keyboard.onKey(key, x, y); }
-    void onSpecialKey(int key, int x, int y) { specialKeys.onSpecialKey(key, x, y); }
+    void onSpecialKey(int key, int x, int y) { functionKeys.onSpecialKey(key, x, y); }
     // The 3D view comes with handlers of its own.
     void onMouse(int button, int state, int x, int y) {
         if (!mode.is3D) mouse2D.onMouse(button, state, x, y);
@@ -103,7 +103,7 @@ class Application {
     PointFields fields;
     Placement placement;
     Keyboard keyboard;
-    SpecialKeys specialKeys;
+    FunctionKeys functionKeys;
     Mouse2D mouse2D;
     ObjectCreators creators;
     PassiveMotion passive;

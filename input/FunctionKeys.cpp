@@ -1,4 +1,4 @@
-#include "input/SpecialKeys.h"
+#include "input/FunctionKeys.h"
 
 #include <algorithm>
 #include <iterator>
@@ -8,7 +8,7 @@
 #include "model/ObjectKind.h"
 
 // The rows that act in one mode only name it; the other mode's rows join them there.
-void SpecialKeys::onSpecialKey(int key, int x, int y) {
+void FunctionKeys::onSpecialKey(int key, int x, int y) {
     const bool in2D = !s.mode.is3D;
     switch (key) {
         case input::kKeyF11:
@@ -34,7 +34,7 @@ void SpecialKeys::onSpecialKey(int key, int x, int y) {
     }
 }
 
-void SpecialKeys::toggle(int& flag, const char* onLine, const char* offLine) {
+void FunctionKeys::toggle(int& flag, const char* onLine, const char* offLine) {
     flag = flag == 0 ? 1 : 0;
     out << (flag != 0 ? onLine : offLine) << std::endl;
     window.postRedisplay();
@@ -42,7 +42,7 @@ void SpecialKeys::toggle(int& flag, const char* onLine, const char* offLine) {
 }
 
 // The object after the deleted one, the first after the last, becomes active.
-void SpecialKeys::deleteActive2D() {
+void FunctionKeys::deleteActive2D() {
     ObjectList& list = s.scene.objects2D;
     if (!s.scene.findActive(list)) return;
     placement.stop();
@@ -59,7 +59,7 @@ void SpecialKeys::deleteActive2D() {
     window.postRedisplay();
 }
 
-void SpecialKeys::showNewActive(ObjectCursor active) {
+void FunctionKeys::showNewActive(ObjectCursor active) {
     const bool some = active != s.scene.objects2D.end();
     if (!some || !isNurbs(active->kind)) {
         std::fill(std::begin(s.mirrors.knotValues), std::end(s.mirrors.knotValues), 0.0f);
@@ -72,6 +72,6 @@ void SpecialKeys::showNewActive(ObjectCursor active) {
 }
 
 // Insert goes on adding points to the active open curve, from a key pressed over the view.
-void SpecialKeys::resumePlacing(int x, int y) {
+void FunctionKeys::resumePlacing(int x, int y) {
     if (insideView(window.viewportCells(), x, y)) placement.resume();
 }

@@ -8,7 +8,7 @@
 #include "model/WindowSystem.h"
 
 // The function, arrow and editing keys of the main window.
-class SpecialKeys {
+class FunctionKeys {
   public:
     struct State {
         const ModeState& mode;
@@ -18,8 +18,8 @@ class SpecialKeys {
         PanelMirrors& mirrors;
     };
 
-    SpecialKeys(const State& state, WindowSystem& windowSystem, PanelFields& panelFields,
-                Placement& placer, std::ostream& console)
+    FunctionKeys(const State& state, WindowSystem& windowSystem, PanelFields& panelFields,
+                 Placement& placer, std::ostream& console)
         : s(state), window(windowSystem), fields(panelFields), placement(placer), out(console) {}
 
     void onSpecialKey(int key, int x, int y);
