@@ -15,8 +15,8 @@ struct AppServices {
     WindowSystem& window;
     RasterTarget& raster;
     FrameOverlays& overlays;
-    MenuSystem& menus;
-    ViewQueries& views;
     std::ostream* errors = nullptr;  // standard error when none is given
     FrameSource* frames = nullptr;   // exports write an empty picture without one
+    MenuSystem* menus = nullptr;     // no pop-up menus without one
+    ViewQueries* views = nullptr;    // a window without a mouse without one
 };

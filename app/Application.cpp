@@ -21,6 +21,15 @@ void printBanner(std::ostream& out) {
 
 std::ostream& errorStream(const AppServices& s) { return s.errors ? *s.errors : std::cerr; }
 
+// Where no mouse reaches the window, no position is ever asked about.
+class NoViewQueries final : public ViewQueries {
+  public:
+    WorldPixel unprojectPoint(int x, int y) override { return {x, y}; }
+    int pickPoint3D(int, int) override { return -1; }
+};
+
+NoViewQueries noViews;
+
 }  // namespace
 
 Application::Application(const char* sceneFile, bool startIn3D, int grid, Rgb objectRgb,
@@ -30,7 +39,7 @@ Application::Application(const char* sceneFile, bool startIn3D, int grid, Rgb ob
       out(services.console),
       window(services.window),
       menus(services.menus),
-      views(services.views),
+      views(services.views ? *services.views : noViews),
       pass2D(scene, settings2D, editing, colors, mirrors, algorithms, out),
       saves(scene, mirrors, {out, errorStream(services)}, window, services.frames),
       frame({mode, settings2D, screens, view3D, textures, panels.master}, services.overlays, window,

@@ -95,7 +95,7 @@ class Application {
 
     std::ostream& out;
     WindowSystem& window;
-    MenuSystem& menus;
+    MenuSystem* menus;
     ViewQueries& views;
     ScenePass2D pass2D;
     SaveCommands saves;

@@ -70,8 +70,8 @@ int runGlutProgram(int argc, char** argv) {
     static GlViewQueries views;
     static int mainWindow = 0;
     static GlFrameCapture frameCapture(std::cout, mainWindow, [] { application->drawFrame(); });
-    const AppServices services{std::cout, windowSystem, rasterTarget, overlays,
-                               menus,     views,        &std::cerr,   &frameCapture};
+    const AppServices services{std::cout,  windowSystem,  rasterTarget, overlays,
+                               &std::cerr, &frameCapture, &menus,       &views};
     static Application app(sceneFileArgument(argc, argv), false, 0, {1, 0, 0}, {1, 0, 1}, {0, 0, 1},
                            services);
     application = &app;

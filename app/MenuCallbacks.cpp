@@ -20,10 +20,13 @@ const MenuCallbacks kCallbacks = {lineMenu,  circleMenu,        ellipseMenu,
 
 }  // namespace
 
-void Application::buildMenus(bool for3D) { ::buildMenus(menus, for3D, kCallbacks); }
+void Application::buildMenus(bool for3D) {
+    if (menus != nullptr) ::buildMenus(*menus, for3D, kCallbacks);
+}
 
 // A panel built just before may have left its own sub-window current.
 void Application::attachMenu() {
+    if (menus == nullptr) return;
     window.setWindow(mode.mainWindow);
-    menus.attachToRightButton();
+    menus->attachToRightButton();
 }

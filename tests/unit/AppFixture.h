@@ -47,7 +47,7 @@ class FakeFrameSource final : public FrameSource {
 struct AppFixture {
     explicit AppFixture(const char* sceneFile = nullptr)
         : app(sceneFile, false, 0, {1, 0, 0}, {1, 0, 1}, {0, 0, 1},
-              AppServices{console, window, target, overlays, menus, views, &errors, &frames}) {}
+              AppServices{console, window, target, overlays, &errors, &frames, &menus, &views}) {}
 
     // What the console got since the last call.
     std::string takeConsole() {
