@@ -51,12 +51,10 @@ void Mouse2D::onMouse(int button, int state, int x, int y) {
     }
 }
 
-// A click on the window's very edge still lands inside the view.
+// The window's top row, y = 0, unprojects to the view's height, a unit above its last row.
 void Mouse2D::place(int x, int y) {
-    const CellSize view = window.viewportCells();
     ViewQueries::WorldPixel p = views.unprojectPoint(x, y);
-    p.x = std::clamp(p.x, 0, std::max(0, view.width - 1));
-    p.y = std::clamp(p.y, 0, std::max(0, view.height - 1));
+    p.y = std::min(p.y, window.viewportCells().height - 1);
     placement.place(p);
     window.postRedisplay();
 }

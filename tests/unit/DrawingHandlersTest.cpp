@@ -48,12 +48,15 @@ TEST(Placing, EveryKindTakesClicksUntilItsArraysAreFull) {
                         {kNurbs, 2, 4, 4}};
     for (const Row& r : rows) {
         Drawing f;
+        f.app.buildPanel2D(1);
         (f.app.*r.menu)(r.value);
         int taken = 0;
         for (; f.app.editing.placing == 1 && taken < 60; ++taken)
             f.click(10 + taken, 20 + 2 * taken);
         EXPECT_EQ(f.app.editing.activePoint, r.clicks - 1);
-        f.click(500, 500);  // a pick now, no point more
+        EXPECT_EQ(f.app.mirrors.activeY, 18 + 2 * r.clicks);  // the Y field shows it
+        // A pick now, no point more.
+        f.click(500, 500);
         const SceneObject& o = f.app.scene.objects2D.front();
         EXPECT_EQ(taken, r.clicks) << r.value;
         EXPECT_EQ(o.pointCount, r.count) << r.value;

@@ -19,8 +19,8 @@ std::string made(MenuSystem::Callback callback, int value) {
     if (o.order + o.requiredPoints != 0) s << " n" << o.order + o.requiredPoints;
     for (float w : o.weights)
         s << " w" << w;
-    for (float u : o.knots)
-        s << " u" << u;
+    for (int32_t i = 0; i < o.knotCount; ++i)
+        s << " u" << o.knots[static_cast<std::size_t>(i)];
     return s.str();
 }
 
