@@ -4,8 +4,10 @@
 
 #include "app/FrameOverlays.h"
 #include "app/FrameSource.h"
+#include "input/ViewQueries.h"
 #include "model/WindowSystem.h"
 #include "raster2d/RasterTarget.h"
+#include "ui/MenuSystem.h"
 
 // What the application needs from the outside world.
 struct AppServices {
@@ -15,4 +17,6 @@ struct AppServices {
     FrameOverlays& overlays;
     std::ostream* errors = nullptr;  // standard error when none is given
     FrameSource* frames = nullptr;   // exports write an empty picture without one
+    MenuSystem* menus = nullptr;     // no pop-up menus without one
+    ViewQueries* views = nullptr;    // a window without a mouse without one
 };

@@ -1,6 +1,5 @@
 #include "app/Application.h"
 
-#include <cstring>
 #include <iostream>
 
 #include "app/StartImage.h"
@@ -22,6 +21,15 @@ void printBanner(std::ostream& out) {
 
 std::ostream& errorStream(const AppServices& s) { return s.errors ? *s.errors : std::cerr; }
 
+// Where no mouse reaches the window, no position is ever asked about.
+class NoViewQueries final : public ViewQueries {
+  public:
+    WorldPixel unprojectPoint(int x, int y) override { return {x, y}; }
+    int pickPoint3D(int, int) override { return -1; }
+};
+
+NoViewQueries noViews;
+
 }  // namespace
 
 Application::Application(const char* sceneFile, bool startIn3D, int grid, Rgb objectRgb,
@@ -30,16 +38,20 @@ Application::Application(const char* sceneFile, bool startIn3D, int grid, Rgb ob
       algorithms(services.raster, settings2D.segments + 1),
       out(services.console),
       window(services.window),
+      menus(services.menus),
+      views(services.views ? *services.views : noViews),
       pass2D(scene, settings2D, editing, colors, mirrors, algorithms, out),
       saves(scene, mirrors, {out, errorStream(services)}, window, services.frames),
       frame({mode, settings2D, screens, view3D, textures, panels.master}, services.overlays, window,
             pass2D, out),
-      keyboard(screens, window, [this] { exitApplication(); }),
-      mouse(mode, screens, window),
-      passive({mode, scene, editing, mirrors}, window,
-              [this] {
-                  if (panels.panel != nullptr) panels.panel->syncLive();
-              }),
+      fields(panels, mode, scene, mirrors, [this] { buildPanel2D(mode.mainWindow); }),
+      placement(scene, editing, window, fields),
+      keyboard({mode, scene, editing, settings2D, screens}, window, fields, placement,
+               [this] { exitApplication(); }),
+      functionKeys({mode, scene, editing, settings2D, mirrors}, window, fields, placement, out),
+      mouse2D({scene, editing, screens}, window, views, fields, placement),
+      creators(placement, fields),
+      passive({mode, scene, editing, mirrors}, window, [this] { fields.sync(); }),
       overlays(services.overlays) {
     printBanner(out);
     settings2D.showGrid = grid;
@@ -85,19 +97,6 @@ void Application::mirrorActivePoints() {
     };
     if (scene.findActive(scene.surfaces3D)) mirror(*scene.current, true);
     if (scene.findActive(scene.objects2D)) mirror(*scene.current, false);
-}
-
-// Clears "Typ :" and fills it from the active object of the chosen list; "Cas [ms] :" shows
-// `lastTime` again only when there is one.
-void Application::updateTypeLabel(bool for3D) {
-    mirrors.typeText[0] = '\0';
-    const bool found = scene.findActive(for3D ? scene.surfaces3D : scene.objects2D);
-    if (found) {
-        std::strncpy(mirrors.typeText, typeLabel(scene.current->kind, for3D),
-                     sizeof mirrors.typeText - 1);
-    }
-    if (panels.handles.typeField != nullptr) panels.handles.typeField->readLive();
-    if (found && panels.handles.timeField != nullptr) panels.handles.timeField->readLive();
 }
 
 void Application::releaseScene() {

@@ -7,11 +7,15 @@
 #include "app/FrameDriver.h"
 #include "app/SaveCommands.h"
 #include "app/ScenePass2D.h"
+#include "input/FunctionKeys.h"
 #include "input/Keyboard.h"
-#include "input/Mouse.h"
+#include "input/Mouse2D.h"
 #include "input/PassiveMotion.h"
+#include "input/Placement.h"
 #include "model/AppState.h"
+#include "ui/ObjectCreators.h"
 #include "ui/Panels.h"
+#include "ui/PointFields.h"
 
 // The one object that owns everything; the work is done by the concern objects below it.
 class Application {
@@ -28,15 +32,23 @@ class Application {
     void drawGrid(float r, float g, float b) { frame.drawGrid(r, g, b); }
     CellSize viewportCells() { return window.viewportCells(); }
     void onKey(unsigned char key, int x, int y) { keyboard.onKey(key, x, y); }
-    void onMouse(int button, int state, int x, int y) { mouse.onMouse(button, state, x, y); }
+    void onSpecialKey(int key, int x, int y) { functionKeys.onSpecialKey(key, x, y); }
+    // The 3D view comes with handlers of its own.
+    void onMouse(int button, int state, int x, int y) {
+        if (!mode.is3D) mouse2D.onMouse(button, state, x, y);
+    }
+    void onDrag(int x, int y) {
+        if (!mode.is3D) mouse2D.onDrag(x, y);
+    }
     void onPassiveMotion(int x, int y) { passive.onPassiveMotion(x, y); }
+    ViewQueries::WorldPixel unprojectPoint(int x, int y) { return views.unprojectPoint(x, y); }
     void onMenuStatus(int, int, int) { editing.activePoint = -1; }
     void onIdle();
 
     void drawScene2D() { pass2D.drawScene2D(); }
     void markPoint(const Point3& p) { pass2D.markPoint(p); }
     void markInactive(const Point3& p, float halfSize) { pass2D.markInactive(p, halfSize); }
-    void updateTypeLabel(bool for3D);
+    void updateTypeLabel(bool for3D) { fields.updateTypeLabel(for3D); }
 
     bool readVectorFile(const char* name) { return saves.readVectorFile(name); }
     bool writeVectorFile(const char* name) { return saves.writeVectorFile(name); }
@@ -44,8 +56,19 @@ class Application {
     bool saveTga(const char* name) { return saves.saveTga(name); }
     void buildPanel2D(int mainWindow);
     void panelCommand(int id);
+    void buildMenus(bool for3D);
+    // The tree just built goes on the main window's right button.
+    void attachMenu();
     void onMainMenu2D(int value);
     void onMainMenu3D(int value);
+    void onLineMenu(int value) { creators.onLineMenu(value); }
+    void onCircleMenu(int value) { creators.onCircleMenu(value); }
+    void onEllipseMenu(int value) { creators.onEllipseMenu(value); }
+    void onCurveMenu(int value) { creators.onCurveMenu(value); }
+    void onRationalCubicMenu(int value) { creators.onRationalCubicMenu(value); }
+    void onBSplineMenu(int value) { creators.onBSplineMenu(value); }
+    void onNurbsMenu(int value) { creators.onNurbsMenu(value); }
+    void finishPlacing() { placement.finishPlacing(); }
     void releaseScene();
 
     ModeState mode;
@@ -72,11 +95,17 @@ class Application {
 
     std::ostream& out;
     WindowSystem& window;
+    MenuSystem* menus;
+    ViewQueries& views;
     ScenePass2D pass2D;
     SaveCommands saves;
     FrameDriver frame;
+    PointFields fields;
+    Placement placement;
     Keyboard keyboard;
-    Mouse mouse;
+    FunctionKeys functionKeys;
+    Mouse2D mouse2D;
+    ObjectCreators creators;
     PassiveMotion passive;
     FrameOverlays& overlays;
 };

@@ -12,8 +12,10 @@
 #include "app/GlRasterTarget.h"
 #include "app/GlutWindowSystem.h"
 #include "app/StartSettings.h"
+#include "input/GlViewQueries.h"
 #include "surfaces/GlTextures.h"
 #include "surfaces/TextureList.h"
+#include "ui/GlutMenus.h"
 #include "ui/GlutPanelWindows.h"
 
 namespace {
@@ -27,14 +29,17 @@ void reshapeCallback(int w, int h) {
     panelWindows->placeAll();
 }
 void keyboardCallback(unsigned char key, int x, int y) { application->onKey(key, x, y); }
+void specialCallback(int key, int x, int y) { application->onSpecialKey(key, x, y); }
 void mouseCallback(int button, int state, int x, int y) {
     application->onMouse(button, state, x, y);
 }
+void motionCallback(int x, int y) { application->onDrag(x, y); }
 void passiveMotionCallback(int x, int y) { application->onPassiveMotion(x, y); }
 void menuStatusCallback(int status, int x, int y) { application->onMenuStatus(status, x, y); }
 void idleCallback() { application->onIdle(); }
 
 void setUpWindow(bool is3D, float r, float g, float b) {
+    application->buildMenus(is3D);
     glutInitWindowSize(kStartWidth, kStartHeight);
     const int window = glutCreateWindow(is3D ? "3D PIXELFORGE" : "2D PIXELFORGE");
     application->mode.mainWindow = window;
@@ -43,10 +48,13 @@ void setUpWindow(bool is3D, float r, float g, float b) {
     glutDisplayFunc(displayCallback);
     glutReshapeFunc(reshapeCallback);
     glutKeyboardFunc(keyboardCallback);
+    glutSpecialFunc(specialCallback);
     glutMouseFunc(mouseCallback);
+    glutMotionFunc(motionCallback);
     glutPassiveMotionFunc(passiveMotionCallback);
     glutMenuStatusFunc(menuStatusCallback);
     glutIdleFunc(idleCallback);
+    application->attachMenu();
 }
 
 }  // namespace
@@ -59,10 +67,12 @@ int runGlutProgram(int argc, char** argv) {
     static GlutWindowSystem windowSystem;
     static GlRasterTarget rasterTarget;
     static GlOverlays overlays;
+    static GlutMenus menus;
+    static GlViewQueries views;
     static int mainWindow = 0;
     static GlFrameCapture frameCapture(std::cout, mainWindow, [] { application->drawFrame(); });
-    const AppServices services{std::cout, windowSystem, rasterTarget,
-                               overlays,  &std::cerr,   &frameCapture};
+    const AppServices services{std::cout,  windowSystem,  rasterTarget, overlays,
+                               &std::cerr, &frameCapture, &menus,       &views};
     static Application app(sceneFileArgument(argc, argv), false, 0, kStartObjectColor,
                            kStartPolygonColor, kStartControlColor, services);
     application = &app;

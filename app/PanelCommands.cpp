@@ -132,14 +132,16 @@ void Application::fillKnotFields() {
     if (panels.panel != nullptr) panels.panel->syncLive();
 }
 
-// The 3D mode comes with its own panel and menus; until then the switch shows its empty view.
+// The 3D mode comes with its own panel; until then the switch shows its empty view.
 void Application::onMainMenu2D(int value) {
     if (value == 5) {
         if (mode.panelShown == 1) hidePanel();
         mode.panelShown = 1;
         mode.is3D = true;
         settings2D.showControlPoints = 1;
+        buildMenus(true);
         window.setTitle("3D PIXELFORGE");
+        attachMenu();
         editing.activePoint = -1;
     } else if (value == 13 && mode.panelShown == 0) {
         mode.panelShown = 1;
@@ -160,7 +162,9 @@ void Application::onMainMenu3D(int value) {
         settings2D.showControlPoints = 1;
         buildPanel2D(mode.mainWindow);
         fillKnotFields();
+        buildMenus(false);
         window.setTitle("2D PIXELFORGE");
+        attachMenu();
     } else if (value == 100) {
         screens.exitScreen = 1;
     }

@@ -2,19 +2,39 @@
 
 #include <functional>
 
+#include "input/PanelFields.h"
+#include "input/Placement.h"
 #include "model/AppState.h"
 #include "model/WindowSystem.h"
 
-// The main window's character keys.
+// The main window's character keys. Keys typed over a panel go to the panel, never here.
 class Keyboard {
   public:
-    Keyboard(Screens& endScreen, WindowSystem& windowSystem, std::function<void()> onExit)
-        : screens(endScreen), window(windowSystem), exitApplication(std::move(onExit)) {}
+    struct State {
+        const ModeState& mode;
+        Scene& scene;
+        EditState& editing;
+        Settings2D& settings;
+        Screens& screens;
+    };
+
+    Keyboard(const State& state, WindowSystem& windowSystem, PanelFields& panelFields,
+             Placement& placer, std::function<void()> onExit)
+        : s(state),
+          window(windowSystem),
+          fields(panelFields),
+          placement(placer),
+          exitApplication(std::move(onExit)) {}
 
     void onKey(unsigned char key, int x, int y);
 
   private:
-    Screens& screens;
+    void nextObject2D();
+    void changePixelSize(int step);
+
+    State s;
     WindowSystem& window;
+    PanelFields& fields;
+    Placement& placement;
     std::function<void()> exitApplication;
 };

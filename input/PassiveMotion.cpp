@@ -25,8 +25,7 @@ void PassiveMotion::update2D(SceneObject& o) {
         p.y = y;
         window.postRedisplay();
     }
-    const bool weighted = o.kind == kRationalBezierCurve || isNurbs(o.kind);
-    if (weighted && at < o.weights.size()) o.weights[at] = s.mirrors.activeWeight;
+    if (isWeighted2D(o.kind) && at < o.weights.size()) o.weights[at] = s.mirrors.activeWeight;
     if (isNurbs(o.kind)) {
         // No entry beyond the hundredth of the knot fields is ever read.
         for (int i = 0; i < o.knotCount && i < 100 && static_cast<std::size_t>(i) < o.knots.size();

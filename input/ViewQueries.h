@@ -3,6 +3,8 @@
 #include <cstdint>
 #include <vector>
 
+#include "model/WindowSystem.h"
+
 // What the mouse handlers ask of the current view: the live GL matrices in the program,
 // answers set by the test otherwise.
 class ViewQueries {
@@ -17,6 +19,11 @@ class ViewQueries {
     // The index of the control point sphere under the window position, -1 for none.
     virtual int pickPoint3D(int x, int y) = 0;
 };
+
+// A window position strictly inside a view of this size, the edges left out.
+inline bool insideView(CellSize view, int x, int y) {
+    return 0 < x && x < view.width && 0 < y && y < view.height;
+}
 
 class FakeViewQueries final : public ViewQueries {
   public:

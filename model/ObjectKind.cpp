@@ -8,60 +8,60 @@ using F = KindFamily;
 using A = KindAid;
 
 const KindInfo kKinds2D[] = {
-    {kLineBresenham, F::Line, 2, 2, 2, false, A::None,
+    {kLineBresenham, F::Line, 2, 2, 2, false, false, A::None,
      "Usecka Bresenham algoritmus : ", "LINE_BRESENHAM", "Line Bresenham"},
-    {kLineDDA, F::Line, 2, 2, 2, false, A::None, "Usecka DDA algoritmus       : ", "LINE_DDA",
-     "Line Opt. DDA"},
-    {kLineTwoStep, F::Line, 2, 2, 2, false, A::None,
+    {kLineDDA, F::Line, 2, 2, 2, false, false, A::None,
+     "Usecka DDA algoritmus       : ", "LINE_DDA", "Line Opt. DDA"},
+    {kLineTwoStep, F::Line, 2, 2, 2, false, false, A::None,
      "Usecka Two Step algoritmus  : ", "LINE_ENHANCED_DDA", "Line Two-Step"},
-    {kLineLine2Step, F::Line, 2, 2, 2, false, A::None, nullptr, "LINE_LINE2STEP", ""},
-    {kCircleBresenham, F::Circle, 2, 2, 2, false, A::None,
+    {kLineLine2Step, F::Line, 2, 2, 2, false, false, A::None, nullptr, "LINE_LINE2STEP", ""},
+    {kCircleBresenham, F::Circle, 2, 2, 2, false, false, A::None,
      "Kruznice Bresenham algorit. : ", "CIRCLE_BRESENHAM", "Circle Bresenham"},
-    {kCircleRotation, F::Circle, 2, 2, 2, false, A::None,
+    {kCircleRotation, F::Circle, 2, 2, 2, false, false, A::None,
      "Kruznice Rotace usecek      : ", "CIRCLE_LINE_ROTATION", "Circle Rotation"},
-    {kCircleParametric, F::Circle, 2, 2, 2, false, A::None,
+    {kCircleParametric, F::Circle, 2, 2, 2, false, false, A::None,
      "Kruznice Parametricky tvar  : ", "CIRCLE_PARAMETRIC", "Circle Parametric"},
-    {kEllipseBresenham, F::Ellipse, 2, 2, 2, false, A::None,
+    {kEllipseBresenham, F::Ellipse, 2, 2, 2, false, false, A::None,
      "Elipsa Bresenham algoritmus : ", "ELIPSE_BRESENHAM", "Elipse Bresenham"},
-    {kEllipseParametric, F::Ellipse, 2, 2, 2, false, A::None,
+    {kEllipseParametric, F::Ellipse, 2, 2, 2, false, false, A::None,
      "Elipsa Parametricky tvar    : ", "ELIPSE_PARAMETRIC", "Elipse Parametric"},
-    {kEllipseGeneral, F::GeneralEllipse, 3, 3, 3, false, A::None,
+    {kEllipseGeneral, F::GeneralEllipse, 3, 3, 3, false, false, A::None,
      "Elipsa Obecna               : ", "ELIPSE_FREE", "Elipse Obecna"},
-    {kBezierCubicIterative, F::Cubic, 4, 4, 4, false, A::Polygon,
+    {kBezierCubicIterative, F::Cubic, 4, 4, 4, false, false, A::Polygon,
      "Bezierova kubika iterativne : ", "SPLINE_BEZIER_CUBIC_ITERATIVE", "Bezier cubic iter"},
-    {kBezierCubicRecursive, F::Cubic, 4, 4, 4, false, A::Polygon,
+    {kBezierCubicRecursive, F::Cubic, 4, 4, 4, false, false, A::Polygon,
      "Bezierova kubika rekursivne : ", "SPLINE_BEZIER_CUBIC_RECURSIVE", "Bezier cubic recur"},
-    {kFergusonCubic, F::Cubic, 4, 4, 4, false, A::TangentLines,
+    {kFergusonCubic, F::Cubic, 4, 4, 4, false, false, A::TangentLines,
      "Fergusonova kubika          : ", "SPLINE_FERGUSON_CUBIC", "Ferguson cubic"},
-    {kCoonsCubic, F::Cubic, 4, 4, 4, false, A::Polygon,
+    {kCoonsCubic, F::Cubic, 4, 4, 4, false, false, A::Polygon,
      "Coonsova kubika             : ", "SPLINE_COONS_CUBIC", "Coons cubic"},
-    {kCatmullRomCubic, F::Cubic, 4, 4, 4, false, A::Polygon,
+    {kCatmullRomCubic, F::Cubic, 4, 4, 4, false, false, A::Polygon,
      "Catmul-Rom kubika           : ", "SPLINE_CATMULROM_CUBIC", "Catmul-Rom cubic"},
-    {kBezierCurve, F::Curve, kMaxCurvePoints, 2, 2, false, A::Polygon,
+    {kBezierCurve, F::Curve, kMaxCurvePoints, 2, 2, false, true, A::Polygon,
      "Bezierova krivka            : ", "SPLINE_BEZIER", "Bezier spline"},
-    {kRationalBezierCurve, F::Curve, kMaxCurvePoints, 2, 2, true, A::Polygon,
+    {kRationalBezierCurve, F::Curve, 4, 2, 2, true, false, A::Polygon,
      "Racionalni Bezierova krivka : ", "SPLINE_BEZIER_RACIONAL", "Racional Bezier spline"},
     // The Coons chain shows its arrow from two points on but needs four to draw.
-    {kCoonsCurve, F::Curve, kMaxCurvePoints, 4, 2, false, A::Polygon,
+    {kCoonsCurve, F::Curve, kMaxCurvePoints, 4, 2, false, true, A::Polygon,
      "Coonsova BSpline krivka     : ", "SPLINE_COONS", "Coons spline"},
-    {kFergusonCurve, F::Curve, kMaxCurvePoints, 4, 4, false, A::TangentPairs,
+    {kFergusonCurve, F::Curve, kMaxCurvePoints, 4, 4, false, true, A::TangentPairs,
      "Fergusonova krivka          : ", "SPLINE_FERGUSON", "Ferguson spline"},
-    {kCatmullRomCurve, F::Curve, kMaxCurvePoints, 4, 4, false, A::Polygon,
+    {kCatmullRomCurve, F::Curve, kMaxCurvePoints, 4, 4, false, true, A::Polygon,
      "Catmul-Rom krivka           : ", "SPLINE_CATMULROM", "Catmul-Rom spline"},
-    {kBSplineCurve, F::BSpline, kMaxCurvePoints, 4, 4, false, A::Polygon,
+    {kBSplineCurve, F::BSpline, kMaxCurvePoints, 4, 4, false, true, A::Polygon,
      "BSpline obecna krivka       : ", "SPLINE_BSPLINE", "B-Spline"},
-    {kNurbsCircle, F::Nurbs, 0, 0, 2, true, A::Polygon,
+    {kNurbsCircle, F::Nurbs, 0, 0, 2, true, false, A::Polygon,
      "NURBS                       : ", "SPLINE_NURBS", "NURBS"},
 };
 
 const KindInfo kKinds3D[] = {
-    {kSurfaceBezier, F::Surface, kSurfacePoints, kSurfacePoints, 0, false, A::None,
+    {kSurfaceBezier, F::Surface, kSurfacePoints, kSurfacePoints, 0, false, false, A::None,
      "Bezierova plocha\t: ", "SURFACE_BEZIER_BICUBIC", "Bezier surface"},
-    {kSurfaceRationalBezier, F::Surface, kSurfacePoints, kSurfacePoints, 0, true, A::None,
+    {kSurfaceRationalBezier, F::Surface, kSurfacePoints, kSurfacePoints, 0, true, false, A::None,
      "Bezierova rac plocha\t: ", "SURFACE_BEZIER_RACIONAL_BICUBIC", "Racional Bezier surface"},
-    {kSurfaceCoons, F::Surface, kSurfacePoints, kSurfacePoints, 0, false, A::None,
+    {kSurfaceCoons, F::Surface, kSurfacePoints, kSurfacePoints, 0, false, false, A::None,
      "Coonsova plocha\t: ", "SURFACE_COONS_BICUBIC", "Coons surface"},
-    {kSurfaceFerguson, F::Surface, kSurfacePoints, kSurfacePoints, 0, false, A::None,
+    {kSurfaceFerguson, F::Surface, kSurfacePoints, kSurfacePoints, 0, false, false, A::None,
      "Fergusonova plocha\t: ", "SURFACE_FERGUSON_BICUBIC", "Ferguson surface"},
 };
 
@@ -103,6 +103,16 @@ const KindInfo* findKind3D(int32_t kind) { return find(kKinds3D, kind); }
 const char* typeLabel(int32_t kind, bool in3D) {
     const KindInfo* info = in3D ? findKind3D(kind) : findKind2D(kind);
     return info ? info->typeLabel : "";
+}
+
+bool isWeighted2D(int32_t kind) {
+    const KindInfo* info = findKind2D(kind);
+    return info != nullptr && info->weighted;
+}
+
+bool isOpen2D(int32_t kind) {
+    const KindInfo* info = findKind2D(kind);
+    return info != nullptr && info->open;
 }
 
 bool isComplete(const KindInfo& info, const SceneObject& o) {

@@ -67,10 +67,13 @@ enum class KindAid { None, Polygon, TangentLines, TangentPairs };
 struct KindInfo {
     int32_t kind;
     KindFamily family;
-    int32_t capacity;     // points a creator makes room for; 0: the preset decides
+    int32_t capacity;     // points a menu creator makes room for; 0: the preset decides
     int32_t minPoints;    // complete from this many placed points (NURBS: `requiredPoints`)
     int32_t arrowPoints;  // the active object's row gets "-> " from this many on
     bool weighted;        // one weight per point
+    // The user decides where it ends: placing may stop from `minPoints` on, and Insert adds
+    // points up to `kMaxCurvePoints`.
+    bool open;
     KindAid aid;
     const char* rowLabel;   // speed listing; nullptr for a kind that is never drawn
     const char* keyword;    // PVF keyword
@@ -84,6 +87,9 @@ const KindInfo* findKind3D(int32_t kind);
 // SPLINE_NURBS gives the circle preset's kind, whichever preset wrote it.
 const KindInfo* findKindByKeyword(std::string_view keyword, bool in3D);
 const char* typeLabel(int32_t kind, bool in3D);
+// The yes-or-no facts of a 2D kind; false for a number the 2D table lacks.
+bool isWeighted2D(int32_t kind);
+bool isOpen2D(int32_t kind);
 
 // Counts beyond the stored points are never trusted: an object read from a damaged file
 // must not make a pass read outside its arrays.

@@ -144,3 +144,45 @@ xs_await_control() {
     xs_await 10 awk -F'\t' -v t="$2" -v l="$3" -v e="$4" \
         '$5 == t && $7 == l && $6 == e { found = 1 } END { exit !found }' "$1"
 }
+
+# The ids of the pop-up menu windows that are shown now.
+xs_menu_ids() { xdotool search --onlyvisible --name '^freeglut menu$' 2>/dev/null | sort; }
+
+# xs_menu_new KNOWN: waits for a menu window whose id is not in KNOWN and prints
+# "id x y width" of it.
+xs_menu_new() {
+    local known=$1 id i
+    for ((i = 0; i < 50; i++)); do
+        for id in $(xs_menu_ids); do
+            [[ " $known " == *" $id "* ]] && continue
+            eval "$(xdotool getwindowgeometry --shell "$id")"
+            echo "$id $X $Y $WIDTH"
+            return 0
+        done
+        sleep 0.1
+    done
+    xs_log "no new pop-up menu"
+    return 1
+}
+
+# xs_menu_choose X Y ENTRY...: opens the right-button menu at X, Y and walks it: each ENTRY is
+# the index of an entry (from 0) in the menu that the one before opened; the last is clicked.
+# Each menu shows its entries 25 pixels high below a border of 2.
+xs_menu_choose() {
+    local x=$1 y=$2 known="" id mx my width
+    shift 2
+    xdotool mousemove "$x" "$y" click 3
+    for entry in "$@"; do
+        read -r id mx my width < <(xs_menu_new "$known") || return 1
+        known="$known $id"
+        xdotool mousemove $((mx + width / 2)) $((my + 2 + 25 * entry + 12))
+        sleep 0.3
+    done
+    xdotool click 1
+}
+
+# xs_last_rows TRANSCRIPT: the speed rows of the last frame listed, each time shown as T.
+xs_last_rows() {
+    grep -v '^SYSTEM: ' "$1" | awk 'BEGIN { RS = "" } { last = $0 } END { print last }' |
+        sed -E 's/(: )-?[0-9][0-9.e+-]*/\1T/'
+}

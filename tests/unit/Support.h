@@ -215,8 +215,8 @@ struct FakeFrames final : FrameSource {
 struct AppFixture {
     explicit AppFixture(const char* sceneFile = nullptr, RasterTarget* raster = nullptr)
         : app(sceneFile, false, 0, {1, 0, 0}, {1, 0, 1}, {0, 0, 1},
-              AppServices{console, window, raster ? *raster : target, overlays, &errors, &frames}) {
-    }
+              AppServices{console, window, raster ? *raster : target, overlays, &errors, &frames,
+                          &menus, &views}) {}
 
     std::string takeConsole() {
         const std::string text = console.str();
@@ -249,5 +249,7 @@ struct AppFixture {
     FakeOverlays overlays;
     RecordingTarget target;
     FakeFrames frames;
+    RecordingMenuSystem menus;
+    FakeViewQueries views;
     Application app;
 };

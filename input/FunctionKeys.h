@@ -1,0 +1,38 @@
+#pragma once
+
+#include <ostream>
+
+#include "input/PanelFields.h"
+#include "input/Placement.h"
+#include "model/AppState.h"
+#include "model/WindowSystem.h"
+
+// The function, arrow and editing keys of the main window.
+class FunctionKeys {
+  public:
+    struct State {
+        const ModeState& mode;
+        Scene& scene;
+        EditState& editing;
+        Settings2D& settings;
+        PanelMirrors& mirrors;
+    };
+
+    FunctionKeys(const State& state, WindowSystem& windowSystem, PanelFields& panelFields,
+                 Placement& placer, std::ostream& console)
+        : s(state), window(windowSystem), fields(panelFields), placement(placer), out(console) {}
+
+    void onSpecialKey(int key, int x, int y);
+
+  private:
+    void toggle(int& flag, const char* onLine, const char* offLine);
+    void deleteActive2D();
+    void showNewActive(ObjectCursor active);
+    void resumePlacing(int x, int y);
+
+    State s;
+    WindowSystem& window;
+    PanelFields& fields;
+    Placement& placement;
+    std::ostream& out;
+};

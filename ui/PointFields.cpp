@@ -1,0 +1,83 @@
+#include "ui/PointFields.h"
+
+#include <cstring>
+
+#include "model/ObjectKind.h"
+
+namespace {
+
+float weightOf(const SceneObject& o, int k) {
+    const bool known = k >= 0 && static_cast<std::size_t>(k) < o.weights.size();
+    return known ? o.weights[static_cast<std::size_t>(k)] : 0.0f;
+}
+
+}  // namespace
+
+void PointFields::showPoint(const SceneObject& o, int k) {
+    if (!shown() || k < 0 || static_cast<std::size_t>(k) >= placedPoints(o)) return;
+    const PanelHandles& h = panels.handles;
+    const Point3& p = o.points[static_cast<std::size_t>(k)];
+    h.pointX->setIntVal(static_cast<int>(p.x));
+    h.pointY->setIntVal(static_cast<int>(p.y));
+    if (isWeighted2D(o.kind)) h.weight->setFloatVal(weightOf(o, k));
+    sync();
+}
+
+// Only a knot vector that the fifteen fields can hold whole is shown.
+void PointFields::offerObject(const SceneObject& o, int k) {
+    if (!shown()) return;
+    const PanelHandles& h = panels.handles;
+    h.pointX->enable();
+    h.pointY->enable();
+    if (isWeighted2D(o.kind)) {
+        h.weight->enable();
+        h.weight->setFloatVal(weightOf(o, k));
+    }
+    if (!isNurbs(o.kind) || o.knotCount <= 0 || o.knotCount >= kKnotSpinners) return;
+    for (std::size_t i = 0; i < static_cast<std::size_t>(o.knotCount) && i < o.knots.size(); ++i) {
+        h.knotSpinners[i]->enable();
+        h.knotSpinners[i]->setFloatVal(o.knots[i]);
+    }
+}
+
+void PointFields::clearObject() {
+    if (!shown()) return;
+    panels.handles.pointX->setIntVal(0);
+    panels.handles.pointY->setIntVal(0);
+    panels.handles.weight->setFloatVal(0.0f);
+    clearKnotsAndWeight();
+}
+
+void PointFields::clearKnotsAndWeight() {
+    if (!shown()) return;
+    for (Control* knot : panels.handles.knotSpinners) {
+        knot->setFloatVal(0.0f);
+        knot->disable();
+    }
+    panels.handles.weight->disable();
+}
+
+void PointFields::sync() {
+    if (shown()) panels.panel->syncLive();
+}
+
+// Clears "Typ :" and fills it from the active object of the chosen list; "Cas [ms] :" shows
+// `lastTime` again only when there is one.
+void PointFields::updateTypeLabel(bool for3D) {
+    mirrors.typeText[0] = '\0';
+    const bool found = scene.findActive(for3D ? scene.surfaces3D : scene.objects2D);
+    if (found) {
+        std::strncpy(mirrors.typeText, typeLabel(scene.current->kind, for3D),
+                     sizeof mirrors.typeText - 1);
+    }
+    if (panels.handles.typeField != nullptr) panels.handles.typeField->readLive();
+    if (found && panels.handles.timeField != nullptr) panels.handles.timeField->readLive();
+}
+
+void PointFields::rebuild() {
+    if (!shown()) return;
+    panels.master.closeAll();
+    panels.panel = nullptr;
+    panels.handles = {};
+    build();
+}
