@@ -72,7 +72,7 @@ void checkList(const ObjectList& original, const ObjectList& readBack, bool surf
     require(readBack.size() == written.size());
     auto w = written.rbegin();
     for (const SceneObject& r : readBack)
-        require(roundTripMismatch(r, **w++).empty());
+        require(roundTripMismatch(r, **w++, surfaces).empty());
 }
 
 std::string rewritten(const std::string& text) {

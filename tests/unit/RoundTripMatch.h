@@ -33,7 +33,9 @@ inline bool sameCoordinate(float read, float written) {
 }
 
 // The first field in which `read` differs from `written` read back; empty when none does.
-inline std::string roundTripMismatch(const SceneObject& read, const SceneObject& written) {
+// Surface kinds share their numbers with 2D circles and ellipses: `surface` tells them apart.
+inline std::string roundTripMismatch(const SceneObject& read, const SceneObject& written,
+                                     bool surface = false) {
     if (read.kind != (isNurbs(written.kind) ? kNurbsCircle : written.kind)) return "kind";
     if (read.pointCount != written.pointCount) return "pointCount";
     if (read.sizeA != written.sizeA || read.sizeB != written.sizeB) return "sizes";
@@ -44,7 +46,8 @@ inline std::string roundTripMismatch(const SceneObject& read, const SceneObject&
     if (read.points.size() != written.points.size()) return "points";
     // Circles and ellipses carry only their centre; the reader puts the handles anew beside
     // the truncated centre, so they are not the written handles truncated.
-    const bool handlesDerived = written.kind >= kCircleBresenham && written.kind <= kEllipseGeneral;
+    const bool handlesDerived =
+        !surface && written.kind >= kCircleBresenham && written.kind <= kEllipseGeneral;
     const std::size_t carried = handlesDerived ? 1 : read.points.size();
     for (std::size_t i = 0; i < carried; ++i) {
         const Point3& r = read.points[i];
