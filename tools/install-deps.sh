@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(
   g++ cmake make pkg-config libgtest-dev libgmock-dev libbenchmark-dev
-  libgl-dev libglu1-mesa-dev freeglut3-dev libimgui-dev
+  libgl-dev libglu1-mesa-dev freeglut3-dev libimgui-dev libosmesa6-dev
   xvfb xauth libgl1-mesa-dri xdotool imagemagick x11-utils
   clang libclang-rt-14-dev
 )

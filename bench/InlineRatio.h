@@ -1,0 +1,80 @@
+#pragma once
+
+#include <benchmark/benchmark.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cstddef>
+#include <vector>
+
+#include "bench/InlineForms.h"
+#include "raster2d/CircleAlgorithms.h"
+#include "raster2d/CurveAlgorithms.h"
+#include "raster2d/EllipseAlgorithms.h"
+#include "raster2d/LineAlgorithms.h"
+
+// Every algorithm object over one target, as the program holds them.
+struct Families {
+    explicit Families(RasterTarget& target)
+        : lines(target, {1, 1, 1}),
+          circles(target, {1, 1, 1}),
+          ellipses(target, {1, 1, 1}),
+          curves(target, {1, 1, 1}, 101) {}
+    LineAlgorithms lines;
+    CircleAlgorithms circles;
+    EllipseAlgorithms ellipses;
+    CurveAlgorithms curves;
+};
+
+// Times `draw` (an algorithm object into a counting target, bracket and all) against
+// `inlineForm` (the same algorithm into a plain array), interleaved in batches of about 4000
+// pixels so that both see the same load on a shared machine. The reported time is the
+// algorithm's share of a batch; the counters give both per pixel and their ratio. Skips with an
+// error when the two do not emit the same points in the same order.
+template <class Draw, class Inline>
+void compareWithInline(benchmark::State& state, Draw&& draw, Inline&& inlineForm) {
+    RecordingTarget record;
+    {
+        Families families(record);
+        draw(families);
+    }
+    const std::size_t pixels = record.points.size();
+    std::vector<PlottedPoint> plain(4 * pixels + 4096);  // room for a wrong inline form
+    const PlottedPoint* end = inlineForm(plain.data());
+    if (static_cast<std::size_t>(end - plain.data()) != pixels ||
+        !std::equal(record.points.begin(), record.points.end(), plain.begin())) {
+        state.SkipWithError("the inline form emits other points than the algorithm");
+        return;
+    }
+
+    using Clock = std::chrono::steady_clock;
+    CountingTarget counting;
+    Families families(counting);
+    const int repeats =
+        static_cast<int>(std::max<std::size_t>(1, 4000 / std::max<std::size_t>(pixels, 1)));
+    double algorithmNs = 0.0;
+    double inlineNs = 0.0;
+    for (auto _ : state) {
+        const auto t0 = Clock::now();
+        for (int i = 0; i < repeats; ++i)
+            benchmark::DoNotOptimize(draw(families));
+        const auto t1 = Clock::now();
+        for (int i = 0; i < repeats; ++i) {
+            benchmark::DoNotOptimize(inlineForm(plain.data()));
+            benchmark::ClobberMemory();
+        }
+        const auto t2 = Clock::now();
+        const double a = std::chrono::duration<double, std::nano>(t1 - t0).count();
+        algorithmNs += a;
+        inlineNs += std::chrono::duration<double, std::nano>(t2 - t1).count();
+        state.SetIterationTime(a * 1e-9);
+    }
+    const double drawn =
+        static_cast<double>(pixels) * repeats * static_cast<double>(state.iterations());
+    state.counters["pixels"] = static_cast<double>(pixels);
+    state.counters["draw_ns"] = algorithmNs / (repeats * static_cast<double>(state.iterations()));
+    state.counters["ns_px"] = algorithmNs / drawn;
+    state.counters["inline_ns_px"] = inlineNs / drawn;
+    state.counters["ratio"] = algorithmNs / inlineNs;
+    benchmark::DoNotOptimize(counting.count);
+}
