@@ -10,7 +10,6 @@ namespace {
 // Every benchmark draws the same shape each iteration into a counting target and reports the
 // points plotted per iteration beside the time.
 void reportPoints(benchmark::State& state, const CountingTarget& target) {
-    benchmark::DoNotOptimize(target.checksum);
     state.SetItemsProcessed(static_cast<int64_t>(target.count));
     state.counters["points"] =
         static_cast<double>(target.count) / static_cast<double>(state.iterations());
@@ -119,21 +118,21 @@ BENCHMARK(BM_EllipseBresenham)->ArgNames({"a", "b"})->Args({10, 6})->Args({400, 
 BENCHMARK(BM_EllipseParametric)->ArgNames({"a", "b"})->Args({10, 6})->Args({400, 240});
 BENCHMARK(BM_EllipseGeneral30Degrees)->ArgNames({"a", "b"})->Args({10, 6})->Args({400, 240});
 
-BENCHMARK(BM_CircleBresenhamVsInline)->ArgName("r")->Arg(10)->Arg(400)->UseManualTime();
-BENCHMARK(BM_CircleRotationVsInline)->ArgName("r")->Arg(10)->Arg(400)->UseManualTime();
-BENCHMARK(BM_CircleParametricVsInline)->ArgName("r")->Arg(10)->Arg(400)->UseManualTime();
+BENCHMARK(BM_CircleBresenhamVsInline)->ArgName("r")->Arg(10)->Arg(400)->Apply(inlineRatioCase);
+BENCHMARK(BM_CircleRotationVsInline)->ArgName("r")->Arg(10)->Arg(400)->Apply(inlineRatioCase);
+BENCHMARK(BM_CircleParametricVsInline)->ArgName("r")->Arg(10)->Arg(400)->Apply(inlineRatioCase);
 BENCHMARK(BM_EllipseBresenhamVsInline)
     ->ArgNames({"a", "b"})
     ->Args({10, 6})
     ->Args({400, 240})
-    ->UseManualTime();
+    ->Apply(inlineRatioCase);
 BENCHMARK(BM_EllipseParametricVsInline)
     ->ArgNames({"a", "b"})
     ->Args({10, 6})
     ->Args({400, 240})
-    ->UseManualTime();
+    ->Apply(inlineRatioCase);
 BENCHMARK(BM_EllipseGeneral30DegreesVsInline)
     ->ArgNames({"a", "b"})
     ->Args({10, 6})
     ->Args({400, 240})
-    ->UseManualTime();
+    ->Apply(inlineRatioCase);

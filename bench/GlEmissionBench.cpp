@@ -1,5 +1,6 @@
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
 #include <chrono>
 #include <vector>
 
@@ -64,14 +65,23 @@ void BM_GlBufferObject(benchmark::State& state) {
     });
 }
 
+double fastest(const std::vector<double>& v) { return *std::min_element(v.begin(), v.end()); }
+
+// With --benchmark_repetitions, the fastest repetition beside the median: on a shared machine
+// the minimum shows the cost, the median the cost under load.
+void timed(benchmark::internal::Benchmark* bench) {
+    bench->Unit(benchmark::kMillisecond)->ComputeStatistics("min", fastest);
+}
+
 void spans(benchmark::internal::Benchmark* bench) {
-    bench->ArgName("span")->Arg(0)->Arg(2048)->Arg(256)->Arg(32)->Arg(8);
+    timed(bench);
+    bench->ArgName("span")->Arg(0)->Arg(1024)->Arg(256)->Arg(32)->Arg(8);
 }
 
 }  // namespace
 
-BENCHMARK(BM_GlClearAndFinish)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_GlImmediatePerPoint)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_GlOneBeginBlock)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_GlClientArray)->Apply(spans)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_GlBufferObject)->Apply(spans)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_GlClearAndFinish)->Apply(timed);
+BENCHMARK(BM_GlImmediatePerPoint)->Apply(timed);
+BENCHMARK(BM_GlOneBeginBlock)->Apply(timed);
+BENCHMARK(BM_GlClientArray)->Apply(spans);
+BENCHMARK(BM_GlBufferObject)->Apply(spans);

@@ -26,6 +26,13 @@ struct Families {
     CurveAlgorithms curves;
 };
 
+// Ratio cases report the algorithm's share of the time; with --benchmark_repetitions also the
+// fastest repetition, which on a shared machine shows the cost better than the median.
+inline void inlineRatioCase(benchmark::internal::Benchmark* bench) {
+    bench->UseManualTime()->ComputeStatistics(
+        "min", [](const std::vector<double>& v) { return *std::min_element(v.begin(), v.end()); });
+}
+
 // Times `draw` (an algorithm object into a counting target, bracket and all) against
 // `inlineForm` (the same algorithm into a plain array), interleaved in batches of about 4000
 // pixels so that both see the same load on a shared machine. The reported time is the

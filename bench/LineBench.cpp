@@ -34,7 +34,6 @@ void runLine(benchmark::State& state, LineOp op) {
     for (auto _ : state) {
         benchmark::DoNotOptimize((lines.*op)(0, 0, x2, y2));
     }
-    benchmark::DoNotOptimize(target.checksum);
     state.SetLabel(slope.name);
     state.SetItemsProcessed(static_cast<int64_t>(target.count));
     state.counters["points"] =
@@ -74,7 +73,8 @@ void lineCases(benchmark::internal::Benchmark* bench) {
 }
 
 void inlineLineCases(benchmark::internal::Benchmark* bench) {
-    bench->ArgNames({"length", "slope"})->ArgsProduct({{10, 400}, {1, 3}})->UseManualTime();
+    inlineRatioCase(bench);
+    bench->ArgNames({"length", "slope"})->ArgsProduct({{10, 400}, {1, 3}});
 }
 
 }  // namespace

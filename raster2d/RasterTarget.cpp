@@ -1,0 +1,75 @@
+#include "raster2d/RasterTarget.h"
+
+#include <algorithm>
+
+RasterTarget::RasterTarget(std::size_t batchPoints, std::size_t batchSpans)
+    : batch(std::max(batchPoints, kLargestGroup)),
+      spanCapacity(std::max<std::size_t>(batchSpans, 2)) {
+    spans.reserve(spanCapacity);
+    end = batch.data();
+    limit = end + batch.size();
+    openSpan(lastColor, false);
+}
+
+RasterTarget::RasterTarget(const RasterTarget& other)
+    : batch(other.batch), spans(other.spans), spanCapacity(other.spanCapacity) {
+    spans.reserve(spanCapacity);
+    end = batch.data() + (other.end - other.batch.data());
+    limit = batch.data() + batch.size();
+    lastColor = other.lastColor;
+    depth = other.depth;
+}
+
+RasterTarget& RasterTarget::operator=(const RasterTarget& other) {
+    if (this != &other) {
+        batch = other.batch;
+        spans = other.spans;
+        spanCapacity = other.spanCapacity;
+        spans.reserve(spanCapacity);
+        end = batch.data() + (other.end - other.batch.data());
+        limit = batch.data() + batch.size();
+        lastColor = other.lastColor;
+        depth = other.depth;
+    }
+    return *this;
+}
+
+void RasterTarget::beginOperation(const Rgb& color) {
+    ++depth;
+    if (spans.size() == spanCapacity) flush();
+    openSpan(color, true);
+}
+
+void RasterTarget::endOperation() {
+    if (depth > 0 && --depth == 0) flush();
+}
+
+void RasterTarget::openSpan(const Rgb& color, bool setsColor) {
+    spans.push_back({color, setsColor, static_cast<std::size_t>(end - batch.data()), 0});
+    lastColor = color;
+}
+
+// The batch always opens with a span, so every point has one; a span that only continues the
+// colour and holds no point is not handed on.
+void RasterTarget::flush() {
+    for (std::size_t i = 0; i < spans.size(); ++i) {
+        const std::size_t next = i + 1 < spans.size()
+                                     ? spans[i + 1].first
+                                     : static_cast<std::size_t>(end - batch.data());
+        spans[i].count = next - spans[i].first;
+    }
+    const std::size_t skip = spans[0].setsColor || spans[0].count > 0 ? 0 : 1;
+    if (spans.size() > skip) drawSpans(batch.data(), spans.data() + skip, spans.size() - skip);
+    spans.clear();
+    end = batch.data();
+    openSpan(lastColor, false);  // what comes next continues the last colour
+}
+
+void RasterTarget::drawSpans(const PlottedPoint* points, const PixelSpan* runs, std::size_t n) {
+    for (std::size_t i = 0; i < n; ++i) {
+        const PixelSpan& s = runs[i];
+        if (s.setsColor) setColor(s.color.r, s.color.g, s.color.b);
+        for (std::size_t k = s.first; k < s.first + s.count; ++k)
+            plot(points[k].x, points[k].y);
+    }
+}
