@@ -34,21 +34,6 @@ RasterTarget& RasterTarget::operator=(const RasterTarget& other) {
     return *this;
 }
 
-void RasterTarget::beginOperation(const Rgb& color) {
-    ++depth;
-    if (spans.size() == spanCapacity) flush();
-    openSpan(color, true);
-}
-
-void RasterTarget::endOperation() {
-    if (depth > 0 && --depth == 0) flush();
-}
-
-void RasterTarget::openSpan(const Rgb& color, bool setsColor) {
-    spans.push_back({color, setsColor, static_cast<std::size_t>(end - batch.data()), 0});
-    lastColor = color;
-}
-
 // The batch always opens with a span, so every point has one; a span that only continues the
 // colour and holds no point is not handed on.
 void RasterTarget::flush() {

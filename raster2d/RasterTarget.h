@@ -46,8 +46,14 @@ class RasterTarget {
 
     // A drawing operation opens with its colour and closes after its last point; nested
     // operations (a curve's chords) hand their points on with the outermost one.
-    void beginOperation(const Rgb& color);
-    void endOperation();
+    void beginOperation(const Rgb& color) {
+        ++depth;
+        if (spans.size() == spanCapacity) flush();
+        openSpan(color, true);
+    }
+    void endOperation() {
+        if (depth > 0 && --depth == 0) flush();
+    }
 
     void put(float x, float y) {
         if (end == limit) flush();
@@ -73,7 +79,10 @@ class RasterTarget {
     virtual void drawSpans(const PlottedPoint* points, const PixelSpan* spans, std::size_t count);
 
   private:
-    void openSpan(const Rgb& color, bool setsColor);
+    void openSpan(const Rgb& color, bool setsColor) {
+        spans.push_back({color, setsColor, static_cast<std::size_t>(end - batch.data()), 0});
+        lastColor = color;
+    }
 
     std::vector<PlottedPoint> batch;
     std::vector<PixelSpan> spans;
