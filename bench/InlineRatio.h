@@ -35,8 +35,9 @@ inline void inlineRatioCase(benchmark::internal::Benchmark* bench) {
 
 // Times `draw` (an algorithm object into a counting target, bracket and all) against
 // `inlineForm` (the same algorithm into a plain array), interleaved in batches of about 4000
-// pixels so that both see the same load on a shared machine. The reported time is the
-// algorithm's share of a batch; the counters give both per pixel and their ratio. Skips with an
+// pixels so that both see the same load on a shared machine. The counters are medians over the
+// batches, per pixel, and their ratio: a batch that another process interrupted is an outlier
+// the median ignores. The reported time is the algorithm's share of a batch. Skips with an
 // error when the two do not emit the same points in the same order.
 template <class Draw, class Inline>
 void compareWithInline(benchmark::State& state, Draw&& draw, Inline&& inlineForm) {
@@ -59,8 +60,7 @@ void compareWithInline(benchmark::State& state, Draw&& draw, Inline&& inlineForm
     Families families(counting);
     const int repeats =
         static_cast<int>(std::max<std::size_t>(1, 4000 / std::max<std::size_t>(pixels, 1)));
-    double algorithmNs = 0.0;
-    double inlineNs = 0.0;
+    std::vector<double> algorithmNs, inlineNs;
     for (auto _ : state) {
         const auto t0 = Clock::now();
         for (int i = 0; i < repeats; ++i)
@@ -71,17 +71,21 @@ void compareWithInline(benchmark::State& state, Draw&& draw, Inline&& inlineForm
             benchmark::ClobberMemory();
         }
         const auto t2 = Clock::now();
-        const double a = std::chrono::duration<double, std::nano>(t1 - t0).count();
-        algorithmNs += a;
-        inlineNs += std::chrono::duration<double, std::nano>(t2 - t1).count();
-        state.SetIterationTime(a * 1e-9);
+        algorithmNs.push_back(std::chrono::duration<double, std::nano>(t1 - t0).count());
+        inlineNs.push_back(std::chrono::duration<double, std::nano>(t2 - t1).count());
+        state.SetIterationTime(algorithmNs.back() * 1e-9);
     }
-    const double drawn =
-        static_cast<double>(pixels) * repeats * static_cast<double>(state.iterations());
+    auto median = [](std::vector<double>& v) {
+        std::nth_element(v.begin(), v.begin() + static_cast<std::ptrdiff_t>(v.size() / 2), v.end());
+        return v[v.size() / 2];
+    };
+    const double batchPixels = static_cast<double>(pixels) * repeats;
+    const double algorithm = median(algorithmNs);
+    const double handWritten = median(inlineNs);
     state.counters["pixels"] = static_cast<double>(pixels);
-    state.counters["draw_ns"] = algorithmNs / (repeats * static_cast<double>(state.iterations()));
-    state.counters["ns_px"] = algorithmNs / drawn;
-    state.counters["inline_ns_px"] = inlineNs / drawn;
-    state.counters["ratio"] = algorithmNs / inlineNs;
+    state.counters["draw_ns"] = algorithm / repeats;
+    state.counters["ns_px"] = algorithm / batchPixels;
+    state.counters["inline_ns_px"] = handWritten / batchPixels;
+    state.counters["ratio"] = algorithm / handWritten;
     benchmark::DoNotOptimize(counting.count);
 }
