@@ -11,26 +11,18 @@ RasterTarget::RasterTarget(std::size_t batchPoints, std::size_t batchSpans)
     openSpan(lastColor, false);
 }
 
-RasterTarget::RasterTarget(const RasterTarget& other)
-    : batch(other.batch), spans(other.spans), spanCapacity(other.spanCapacity) {
+RasterTarget::RasterTarget(const RasterTarget& other) { *this = other; }
+
+RasterTarget& RasterTarget::operator=(const RasterTarget& other) {
+    if (this == &other) return *this;
+    batch = other.batch;
+    spans = other.spans;
+    spanCapacity = other.spanCapacity;
     spans.reserve(spanCapacity);
     end = batch.data() + (other.end - other.batch.data());
     limit = batch.data() + batch.size();
     lastColor = other.lastColor;
     depth = other.depth;
-}
-
-RasterTarget& RasterTarget::operator=(const RasterTarget& other) {
-    if (this != &other) {
-        batch = other.batch;
-        spans = other.spans;
-        spanCapacity = other.spanCapacity;
-        spans.reserve(spanCapacity);
-        end = batch.data() + (other.end - other.batch.data());
-        limit = batch.data() + batch.size();
-        lastColor = other.lastColor;
-        depth = other.depth;
-    }
     return *this;
 }
 

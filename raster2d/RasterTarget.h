@@ -86,9 +86,9 @@ class RasterTarget {
 
     std::vector<PlottedPoint> batch;
     std::vector<PixelSpan> spans;
-    std::size_t spanCapacity;
-    PlottedPoint* end;
-    PlottedPoint* limit;
+    std::size_t spanCapacity = 0;
+    PlottedPoint* end = nullptr;
+    PlottedPoint* limit = nullptr;
     Rgb lastColor;
     int depth = 0;
 };

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <memory>
 #include <tuple>
 #include <vector>
 
@@ -129,6 +130,17 @@ TEST(RasterBatch, NestedOperationsGoOnWithTheOutermost) {
         EXPECT_EQ(log.batches[b].spans, 1u);
         EXPECT_EQ(log.batches[b].colorChanges, 1u);
     }
+}
+
+// Tests hand recording targets around by value; a copy writes into its own batch.
+TEST(RasterBatch, ACopyKeepsThePendingPointsAndWritesIntoItsOwnBatch) {
+    auto original = std::make_unique<RecordingTarget>();
+    original->put(1, 2);
+    RecordingTarget copy = *original;
+    original.reset();
+    copy.put(3, 4);
+    copy.flush();
+    EXPECT_EQ(copy.points, (std::vector<PlottedPoint>{{1, 2}, {3, 4}}));
 }
 
 }  // namespace
