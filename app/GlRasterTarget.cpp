@@ -10,11 +10,10 @@ bool sameColor(const Rgb& a, const Rgb& b) { return a.r == b.r && a.g == b.g && 
 
 void GlRasterTarget::drawSpans(const PlottedPoint* points, const PixelSpan* runs,
                                std::size_t count) {
-    glPushClientAttrib(GL_CLIENT_VERTEX_ARRAY_BIT);
     glEnableClientState(GL_VERTEX_ARRAY);
     glVertexPointer(2, GL_FLOAT, sizeof(PlottedPoint), points);
     // Consecutive spans in the colour already set share one draw: a draw call costs llvmpipe
-    // microseconds, and every chord of a curve opens a span of its own in the curve's colour.
+    // microseconds, and a chord opens its span in the colour of the curve around it.
     std::size_t i = 0;
     while (i < count) {
         const Rgb color = runs[i].color;
@@ -25,5 +24,5 @@ void GlRasterTarget::drawSpans(const PlottedPoint* points, const PixelSpan* runs
             n += runs[i].count;
         if (n > 0) glDrawArrays(GL_POINTS, static_cast<GLint>(first), static_cast<GLsizei>(n));
     }
-    glPopClientAttrib();
+    glDisableClientState(GL_VERTEX_ARRAY);  // the rest of the frame draws in immediate mode
 }

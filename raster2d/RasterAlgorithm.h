@@ -21,8 +21,8 @@ class RasterAlgorithm {
     const Rgb& currentColor() const { return color; }
 
   protected:
-    // The target sends the batch on as the outermost operation ends, before its timer stops;
-    // a nested operation's points go with its caller's.
+    // The points go on to the target before the timer stops, so that the time includes their
+    // emission, a nested operation's included.
     template <class Work>
     double bracket(Work&& work) {
         target->beginOperation(color);

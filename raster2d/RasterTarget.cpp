@@ -22,7 +22,6 @@ RasterTarget& RasterTarget::operator=(const RasterTarget& other) {
     end = batch.data() + (other.end - other.batch.data());
     limit = batch.data() + batch.size();
     lastColor = other.lastColor;
-    depth = other.depth;
     return *this;
 }
 

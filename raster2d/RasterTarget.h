@@ -23,9 +23,8 @@ struct PixelSpan {
 
 // The one primitive between a 2D algorithm and the screen. Algorithms write into the target's
 // batch through `put`, with no virtual call per point; the batch reaches the concrete target
-// as whole spans when the outermost drawing operation closes, inside its timed bracket, or
-// earlier when the batch fills up. The batch is allocated once and reused, so drawing never
-// touches the heap.
+// as whole spans when a drawing operation ends, inside its timed bracket, or earlier when the
+// batch fills up. The batch is allocated once and reused, so drawing never touches the heap.
 //
 // A target takes whole spans by overriding drawSpans (GL, counting), or sees every colour
 // change and point in order by overriding setColor and plot (recording, tests).
@@ -44,16 +43,14 @@ class RasterTarget {
     RasterTarget(const RasterTarget& other);
     RasterTarget& operator=(const RasterTarget& other);
 
-    // A drawing operation opens with its colour and closes after its last point; nested
-    // operations (a curve's chords) hand their points on with the outermost one.
+    // A drawing operation opens with its colour and hands its points on as it ends. An
+    // operation nested in another (a curve's chords) hands on its caller's points before its
+    // own, so the caller's time includes the emission of both.
     void beginOperation(const Rgb& color) {
-        ++depth;
         if (spans.size() == spanCapacity) flush();
         openSpan(color, true);
     }
-    void endOperation() {
-        if (depth > 0 && --depth == 0) flush();
-    }
+    void endOperation() { flush(); }
 
     void put(float x, float y) {
         if (end == limit) flush();
@@ -90,7 +87,6 @@ class RasterTarget {
     PlottedPoint* end = nullptr;
     PlottedPoint* limit = nullptr;
     Rgb lastColor;
-    int depth = 0;
 };
 
 // Keeps every plot and colour change in order, so a test sees exactly what an algorithm did.
