@@ -28,14 +28,12 @@ RasterTarget& RasterTarget::operator=(const RasterTarget& other) {
 // The batch always opens with a span, so every point has one; a span that only continues the
 // colour and holds no point is not handed on.
 void RasterTarget::flush() {
-    for (std::size_t i = 0; i < spans.size(); ++i) {
-        const std::size_t next = i + 1 < spans.size()
-                                     ? spans[i + 1].first
-                                     : static_cast<std::size_t>(end - batch.data());
-        spans[i].count = next - spans[i].first;
-    }
+    const std::size_t n = spans.size();
+    for (std::size_t i = 0; i + 1 < n; ++i)
+        spans[i].count = spans[i + 1].first - spans[i].first;
+    spans[n - 1].count = used() - spans[n - 1].first;
     const std::size_t skip = spans[0].setsColor || spans[0].count > 0 ? 0 : 1;
-    if (spans.size() > skip) drawSpans(batch.data(), spans.data() + skip, spans.size() - skip);
+    if (n > skip) drawSpans(batch.data(), spans.data() + skip, n - skip);
     spans.clear();
     end = batch.data();
     openSpan(lastColor, false);  // what comes next continues the last colour

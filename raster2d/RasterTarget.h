@@ -47,6 +47,12 @@ class RasterTarget {
     // operation nested in another (a curve's chords) hands on its caller's points before its
     // own, so the caller's time includes the emission of both.
     void beginOperation(const Rgb& color) {
+        PixelSpan& last = spans.back();
+        if (!last.setsColor && last.first == used()) {  // continues nothing: take its place
+            last = {color, true, last.first, 0};
+            lastColor = color;
+            return;
+        }
         if (spans.size() == spanCapacity) flush();
         openSpan(color, true);
     }
@@ -76,8 +82,9 @@ class RasterTarget {
     virtual void drawSpans(const PlottedPoint* points, const PixelSpan* spans, std::size_t count);
 
   private:
+    std::size_t used() const { return static_cast<std::size_t>(end - batch.data()); }
     void openSpan(const Rgb& color, bool setsColor) {
-        spans.push_back({color, setsColor, static_cast<std::size_t>(end - batch.data()), 0});
+        spans.push_back({color, setsColor, used(), 0});
         lastColor = color;
     }
 
