@@ -2,9 +2,9 @@
 
 #include "raster2d/RasterTarget.h"
 
-// Each computed pixel is one GL point of its own; the point size shows it enlarged.
+// Sends each batch of points to GL as vertex arrays: one draw per run of one colour, at the
+// point size the frame set, so each computed pixel shows as an enlarged square.
 class GlRasterTarget final : public RasterTarget {
-  public:
-    void setColor(float r, float g, float b) override;
-    void plot(float x, float y) override;
+  protected:
+    void drawSpans(const PlottedPoint* points, const PixelSpan* runs, std::size_t count) override;
 };

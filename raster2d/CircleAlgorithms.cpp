@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdlib>
 #include <limits>
 
 namespace {
@@ -27,6 +28,45 @@ int chordEnd(float v) {
     return static_cast<int>(std::clamp(v, -kFar, kFar));
 }
 
+// The eight mirror images with one room check, so that the stores run as into a plain array.
+template <class Coord>
+inline void plotEight(RasterTarget& out, Coord xc, Coord yc, Coord x, Coord y) {
+    PlottedPoint* p = out.room(8);
+    p[0] = {static_cast<float>(xc + x), static_cast<float>(yc + y)};
+    p[1] = {static_cast<float>(xc + x), static_cast<float>(yc - y)};
+    p[2] = {static_cast<float>(xc + y), static_cast<float>(yc + x)};
+    p[3] = {static_cast<float>(xc + y), static_cast<float>(yc - x)};
+    p[4] = {static_cast<float>(xc - x), static_cast<float>(yc + y)};
+    p[5] = {static_cast<float>(xc - x), static_cast<float>(yc - y)};
+    p[6] = {static_cast<float>(xc - y), static_cast<float>(yc + x)};
+    p[7] = {static_cast<float>(xc - y), static_cast<float>(yc - x)};
+    out.commit(p + 8);
+}
+
+// The midpoint walk over one octant. Coord is int when every pixel fits one (the compiler then
+// converts four of them at once) and 64-bit otherwise, where the float of a pixel beyond the
+// int range is its nearest value rather than a wrapped one.
+template <class Coord>
+void midpointCircle(RasterTarget& out, Coord cx, Coord cy, Coord r) {
+    // d sums the squared-distance errors of the two candidate pixels; 2r and 4(x - y)
+    // overflow an int for radii near its limit.
+    std::int64_t d = 3 - 2 * std::int64_t{r};
+    out.put(static_cast<float>(cx), static_cast<float>(cy + r));
+    out.put(static_cast<float>(cx + r), static_cast<float>(cy));
+    out.put(static_cast<float>(cx), static_cast<float>(cy - r));
+    out.put(static_cast<float>(cx - r), static_cast<float>(cy));
+    Coord y = r;
+    for (Coord x = 0; x < y; ++x) {  // stops as x reaches y: no pixel with x = y
+        plotEight(out, cx, cy, x, y);
+        if (d >= 0) {
+            d += 4 * (std::int64_t{x} - y) + 10;
+            --y;
+        } else {
+            d += 4 * std::int64_t{x} + 6;
+        }
+    }
+}
+
 }  // namespace
 
 CircleAlgorithms::CircleAlgorithms(RasterTarget& output, Rgb startColor)
@@ -45,25 +85,11 @@ double CircleAlgorithms::circleParametric(int xc, int yc, int r) {
 }
 
 void CircleAlgorithms::bresenhamPixels(int xc, int yc, int r) {
-    const std::int64_t cx = xc;
-    const std::int64_t cy = yc;
-    const std::int64_t radius = r;
-    // d sums the squared-distance errors of the two candidate pixels. It and the coordinate
-    // sums are 64-bit: 2r and 4(x - y) overflow an int for radii near its limit.
-    std::int64_t d = 3 - 2 * radius;
-    plotWide(cx, cy + radius);
-    plotWide(cx + radius, cy);
-    plotWide(cx, cy - radius);
-    plotWide(cx - radius, cy);
-    std::int64_t y = radius;
-    for (std::int64_t x = 0; x < y; ++x) {  // stops as x reaches y: no pixel with x = y
-        plotEight(cx, cy, x, y);
-        if (d >= 0) {
-            d += 4 * (x - y) + 10;
-            --y;
-        } else {
-            d += 4 * x + 6;
-        }
+    const std::int64_t reach = std::max(std::llabs(xc), std::llabs(yc)) + std::llabs(r);
+    if (reach <= std::numeric_limits<int>::max()) {
+        midpointCircle<int>(output(), xc, yc, r);
+    } else {
+        midpointCircle<std::int64_t>(output(), xc, yc, r);
     }
 }
 
@@ -116,17 +142,6 @@ void CircleAlgorithms::parametricPoints(int xc, int yc, int r) {
         plotPoint(centreX - sy, centreY + cx);
         plotPoint(centreX - sy, centreY - cx);
     }
-}
-
-void CircleAlgorithms::plotEight(std::int64_t xc, std::int64_t yc, std::int64_t x, std::int64_t y) {
-    plotWide(xc + x, yc + y);
-    plotWide(xc + x, yc - y);
-    plotWide(xc + y, yc + x);
-    plotWide(xc + y, yc - x);
-    plotWide(xc - x, yc + y);
-    plotWide(xc - x, yc - y);
-    plotWide(xc - y, yc + x);
-    plotWide(xc - y, yc - x);
 }
 
 void CircleAlgorithms::chord(float x1, float y1, float x2, float y2) {

@@ -24,6 +24,5 @@ class CircleAlgorithms : public RasterAlgorithm {
     void rotationChords(int xc, int yc, int r);
     void parametricPoints(int xc, int yc, int r);
 
-    void plotEight(std::int64_t xc, std::int64_t yc, std::int64_t x, std::int64_t y);
     void chord(float x1, float y1, float x2, float y2);
 };

@@ -48,6 +48,23 @@ Sample sampleAt(std::int64_t i, float dt, int a, int b) {
             static_cast<float>(std::sin(double{t}) * b)};
 }
 
+// A pixel beyond the int range (a centre near the limits plus a semi-axis) becomes the
+// nearest float instead of wrapping around; inside the range that is the pixel itself.
+PlottedPoint widePixel(std::int64_t x, std::int64_t y) {
+    return {static_cast<float>(x), static_cast<float>(y)};
+}
+
+// The four mirror images with one room check.
+inline void plotFour(RasterTarget& out, std::int64_t xc, std::int64_t yc, std::int64_t x,
+                     std::int64_t y) {
+    PlottedPoint* p = out.room(4);
+    p[0] = widePixel(xc + x, yc + y);
+    p[1] = widePixel(xc - x, yc + y);
+    p[2] = widePixel(xc + x, yc - y);
+    p[3] = widePixel(xc - x, yc - y);
+    out.commit(p + 4);
+}
+
 }  // namespace
 
 double EllipseAlgorithms::ellipseBresenham(int xc, int yc, int a, int b) {
@@ -83,7 +100,7 @@ void EllipseAlgorithms::bresenhamPixels(int xc, int yc, int a, int b) {
     Wide py = tA * b;
     Wide p = B - A * b + (A >> 2);  // A is never negative, so the shift is a plain quarter
     while (px < py) {
-        plotFour(xc, yc, x, y);
+        plotFour(output(), xc, yc, x, y);
         if (p >= 0) {
             --y;
             py -= tA;
@@ -97,7 +114,7 @@ void EllipseAlgorithms::bresenhamPixels(int xc, int yc, int a, int b) {
     // Region 2, down to the row y = 0: y steps every time.
     p += floorHalf(floorHalf(3 * (A - B)) - py - px);
     while (y >= 0) {
-        plotFour(xc, yc, x, y);
+        plotFour(output(), xc, yc, x, y);
         if (p <= 0) {
             ++x;
             px += tB;
@@ -149,11 +166,4 @@ void EllipseAlgorithms::generalPoints(int xc, int yc, int a, int b, int angle) {
         plotPoint(centreX - w2, centreY + h2);
         plotPoint(centreX + w2, centreY - h2);
     }
-}
-
-void EllipseAlgorithms::plotFour(std::int64_t xc, std::int64_t yc, std::int64_t x, std::int64_t y) {
-    plotWide(xc + x, yc + y);
-    plotWide(xc - x, yc + y);
-    plotWide(xc + x, yc - y);
-    plotWide(xc - x, yc - y);
 }

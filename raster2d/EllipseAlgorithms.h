@@ -20,6 +20,4 @@ class EllipseAlgorithms : public RasterAlgorithm {
     void bresenhamPixels(int xc, int yc, int a, int b);
     void parametricPoints(int xc, int yc, int a, int b);
     void generalPoints(int xc, int yc, int a, int b, int angle);
-
-    void plotFour(std::int64_t xc, std::int64_t yc, std::int64_t x, std::int64_t y);
 };

@@ -1,7 +1,5 @@
 #pragma once
 
-#include <cstdint>
-#include <limits>
 #include <memory>
 
 #include "model/SpeedTimer.h"
@@ -9,7 +7,7 @@
 #include "raster2d/RasterTarget.h"
 
 // What every algorithm family shares: a target, a colour and its own stopwatch. Each drawing
-// operation runs inside `bracket`, so its time includes the emission of its pixels.
+// operation runs inside `bracket`, so its time includes handing its pixels to the target.
 class RasterAlgorithm {
   public:
     RasterAlgorithm(RasterTarget& output, Rgb startColor)
@@ -23,32 +21,24 @@ class RasterAlgorithm {
     const Rgb& currentColor() const { return color; }
 
   protected:
+    // The points go on to the target before the timer stops, so that the time includes their
+    // emission, a nested operation's included.
     template <class Work>
     double bracket(Work&& work) {
-        target->setColor(color.r, color.g, color.b);
+        target->beginOperation(color);
         timer->start();
         work();
+        target->endOperation();
         timer->stop();
         return timer->elapsedMs();
     }
 
-    void plotPixel(int x, int y) { target->plot(static_cast<float>(x), static_cast<float>(y)); }
-    void plotPoint(float x, float y) { target->plot(x, y); }
-    // A pixel beyond the int range (a centre near the limits plus a radius or semi-axis) cannot
-    // be a grid pixel; it goes to the target as the nearest float instead of wrapping around.
-    void plotWide(std::int64_t x, std::int64_t y) {
-        if (fitsInt(x) && fitsInt(y)) {
-            plotPixel(static_cast<int>(x), static_cast<int>(y));
-        } else {
-            plotPoint(static_cast<float>(x), static_cast<float>(y));
-        }
-    }
+    void plotPixel(int x, int y) { target->put(static_cast<float>(x), static_cast<float>(y)); }
+    void plotPoint(float x, float y) { target->put(x, y); }
+
+    RasterTarget& output() { return *target; }
 
   private:
-    static bool fitsInt(std::int64_t v) {
-        return v >= std::numeric_limits<int>::min() && v <= std::numeric_limits<int>::max();
-    }
-
     RasterTarget* target;
     Rgb color;
     std::unique_ptr<SpeedTimer> timer;

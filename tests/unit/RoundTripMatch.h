@@ -33,6 +33,7 @@ inline bool sameCoordinate(float read, float written) {
 }
 
 // The first field in which `read` differs from `written` read back; empty when none does.
+// Surface kinds share their numbers with 2D circles and ellipses: `surface` tells them apart.
 inline std::string roundTripMismatch(const SceneObject& read, const SceneObject& written,
                                      bool surface = false) {
     if (read.kind != (isNurbs(written.kind) ? kNurbsCircle : written.kind)) return "kind";

@@ -1,0 +1,92 @@
+#include <benchmark/benchmark.h>
+#include <malloc.h>
+
+#include <algorithm>
+#include <chrono>
+#include <vector>
+
+#include "app/GlRasterTarget.h"
+#include "bench/FrameScene.h"
+#include "bench/GlOffscreen.h"
+
+// The program's display pass on the benchmark scene (about 100,000 pixels), one frame per
+// iteration, with the frame's floor (clear and finish alone) and the same points sent as one
+// vertex array timed beside it in the same iteration, so that all three see the same load.
+namespace {
+
+constexpr int kFrames = 150;
+
+template <class Work>
+double msOf(Work&& work) {
+    const auto start = std::chrono::steady_clock::now();
+    work();
+    return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start)
+        .count();
+}
+
+double median(std::vector<double> v) {
+    std::nth_element(v.begin(), v.begin() + static_cast<std::ptrdiff_t>(v.size() / 2), v.end());
+    return v[v.size() / 2];
+}
+
+double minimum(const std::vector<double>& v) { return *std::min_element(v.begin(), v.end()); }
+
+void BM_Frame100k(benchmark::State& state) {
+    GlOffscreen context(FrameScene::kWidth, FrameScene::kHeight);
+    if (!context.failure().empty()) {
+        state.SkipWithError(context.failure().c_str());
+        return;
+    }
+    GlRasterTarget raster;
+    OffscreenOverlays overlays;
+    FrameScene scene(raster, overlays);
+    const std::vector<PlottedPoint> points = framePoints(overlays);
+    scene.display();  // the first frame warms caches and shaders
+    std::vector<double> frame, floor, array;
+    for (auto _ : state) {
+        floor.push_back(msOf([] {
+            gl_emission::clear();
+            gl_emission::finish();
+        }));
+        frame.push_back(msOf([&] { scene.display(); }));
+        array.push_back(msOf([&] {
+            gl_emission::clear();
+            gl_emission::clientArray(points, points.size());
+            gl_emission::finish();
+        }));
+        state.SetIterationTime(frame.back() * 1e-3);
+    }
+    state.counters["points"] = static_cast<double>(points.size());
+    state.counters["frame_min"] = minimum(frame);
+    state.counters["frame_med"] = median(frame);
+    state.counters["floor_min"] = minimum(floor);
+    state.counters["floor_med"] = median(floor);
+    state.counters["array_min"] = minimum(array);
+    state.counters["array_med"] = median(array);
+    state.counters["frame/array"] = median(frame) / median(array);
+}
+
+// Bytes in use on the heap after 1,000 more frames, against after the first ten.
+void BM_FrameHeapGrowth(benchmark::State& state) {
+    GlOffscreen context(FrameScene::kWidth, FrameScene::kHeight);
+    if (!context.failure().empty()) {
+        state.SkipWithError(context.failure().c_str());
+        return;
+    }
+    GlRasterTarget raster;
+    OffscreenOverlays overlays;
+    FrameScene scene(raster, overlays);
+    for (int i = 0; i < 10; ++i)
+        scene.display();
+    const auto before = static_cast<double>(mallinfo2().uordblks);
+    for (auto _ : state) {
+        for (int i = 0; i < 1000; ++i)
+            scene.display();
+    }
+    state.counters["heap_growth_bytes"] = static_cast<double>(mallinfo2().uordblks) - before;
+}
+
+}  // namespace
+
+BENCHMARK(BM_Frame100k)->Iterations(kFrames)->UseManualTime()->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_FrameHeapGrowth)->Iterations(1)->Unit(benchmark::kMillisecond);
