@@ -26,7 +26,8 @@ TEST(Frame, DrawsTheOverlaysOfItsModeInOrder) {
     f.app.settings2D.showGrid = 1;
     f.app.screens.exitScreen = 1;
     const std::size_t plotsBefore = f.target.points.size();
-    EXPECT_EQ(frameOf(f), (Calls{"clear", "point 3", "grid", "axes", "end 8", "swap", "2D 800x592"}));
+    EXPECT_EQ(frameOf(f),
+              (Calls{"clear", "point 3", "grid", "axes", "end 8", "swap", "2D 800x592"}));
     EXPECT_GT(f.target.points.size(), plotsBefore);  // the scene pass ran under the end image
 
     f.app.settings2D.showAxes = 0;
@@ -100,6 +101,34 @@ TEST(Frame, ReshapeSnapsTheWindowAndSetsTheProjectionOfTheMode) {
               (std::array<double, 6>{-30, 50, -42.5, 37.5, -1000, 1000}));
 }
 
+// The panel's strip stays outside the view, which keeps its origin at the lower left.
+TEST(Frame, ViewportLeavesThePanelStripFree) {
+    AppFixture f;
+    f.app.buildPanel2D(1);
+    f.app.reshape(800, 592);
+    EXPECT_EQ(f.overlays.calls.back(), "2D 550x592");
+    EXPECT_EQ(f.overlays.viewportY, 0);
+    f.app.panelCommand(10);
+    f.app.display();
+    EXPECT_EQ(f.overlays.calls.back(), "2D 800x592");
+}
+
+// Red x axis with its letter, then the green y axis with its letter, in window units.
+TEST(Frame, AxisCrossSegments) {
+    std::vector<std::array<float, 4>> lines;
+    for (const LineBatch& b : axisCross2D())
+        for (const Segment2D& s : b.segments)
+            lines.push_back({s.x1, s.y1, s.x2, s.y2});
+    EXPECT_EQ(lines, (std::vector<std::array<float, 4>>{{10, 10, 60, 10},
+                                                        {60, 15, 50, 28},
+                                                        {60, 28, 50, 15},
+                                                        {10, 10, 10, 60},
+                                                        {15, 60, 20, 51},
+                                                        {25, 60, 20, 51},
+                                                        {20, 51, 20, 43}}));
+    EXPECT_EQ(axisCross2D()[1].color.g, 1.0f);
+}
+
 TEST(Frame, EndImageIsCentredOnTheViewport) {
     AppFixture f;
     f.overlays.view = {801, 593};
@@ -113,8 +142,8 @@ TEST(Frame, EndImageIsCentredOnTheViewport) {
 
 // Records of four words: name count, minimum depth, maximum depth, name.
 TEST(Picking, NearestHitHasTheSmallestMinimumDepthAndTheEarlierOneOnATie) {
-    const std::vector<uint32_t> buffer = {1, 900, 5, 3, 1, 0x80000000u, 0, 7,
-                                          1, 400, 9, 11, 1, 400, 1, 12};
+    const std::vector<uint32_t> buffer = {1, 900, 5, 3,  1, 0x80000000u, 0, 7,
+                                          1, 400, 9, 11, 1, 400,         1, 12};
     EXPECT_EQ(nearestHit(buffer, 0), -1);
     EXPECT_EQ(nearestHit(buffer, -1), -1);
     EXPECT_EQ(nearestHit(buffer, 1), 3);

@@ -181,7 +181,10 @@ struct FakeOverlays final : FrameOverlays {
     void swapBuffers() override { calls.push_back("swap"); }
     void setClearColor(const Rgb& c) override { clearColor = c; }
     CellSize viewport() override { return view; }
-    void setViewport(const ImageRect& a) override { view = {a.width, a.height}; }
+    void setViewport(const ImageRect& a) override {
+        view = {a.width, a.height};
+        viewportY = a.y;
+    }
     void projection2D(int w, int h) override {
         calls.push_back("2D " + std::to_string(w) + "x" + std::to_string(h));
     }
@@ -191,6 +194,7 @@ struct FakeOverlays final : FrameOverlays {
     }
     std::vector<std::string> calls;
     CellSize view{800, 592};
+    int viewportY = 0;
     LineBatch grid{};
     ImageRect endRect{};
     OrthoBox box{};
