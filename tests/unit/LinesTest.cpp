@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <random>
+
 #include "Support.h"
 
 namespace {
@@ -18,6 +20,9 @@ Pixels draw(LineOp op, Pixel from, Pixel to) {
 
 // Emission order, traced by hand through each algorithm's steps.
 TEST(Lines, KnownPixelLists) {
+    const Pixels sixteenByFive = {{0, 0},  {16, 5}, {1, 0},  {2, 1},  {15, 5}, {14, 4},
+                                  {3, 1},  {4, 1},  {13, 4}, {12, 4}, {5, 2},  {6, 2},
+                                  {11, 3}, {10, 3}, {7, 2},  {8, 3},  {9, 3}};
     const struct {
         LineOp op;
         Pixel to;
@@ -50,12 +55,51 @@ TEST(Lines, KnownPixelLists) {
         {kTwoStep, {3, 6}, {{0, 0}, {3, 6}, {1, 1}, {1, 2}, {2, 5}, {2, 4}, {2, 3}}},
         {kTwoStep, {3, 4}, {{0, 0}, {3, 4}, {1, 1}, {1, 2}, {2, 3}}},
         {kTwoStep, {3, 3}, {{0, 0}, {3, 3}, {1, 1}, {2, 2}}},
+        // The shallow ones: D = 0 in a step (pattern 2), D = c in a step (pattern 3), D = 0 in
+        // the leftovers (not pattern 1).
+        {kTwoStep,
+         {8, 2},
+         {{0, 0}, {8, 2}, {1, 0}, {2, 1}, {7, 2}, {6, 1}, {3, 1}, {4, 1}, {5, 1}}},
+        {kTwoStep, {20, 6}, {{0, 0}, {20, 6}, {1, 0},  {2, 1},  {19, 6}, {18, 5}, {3, 1},
+                             {4, 1}, {17, 5}, {16, 5}, {5, 2},  {6, 2},  {15, 4}, {14, 4},
+                             {7, 2}, {8, 2},  {13, 4}, {12, 4}, {9, 3},  {10, 3}, {11, 3}}},
+        {kTwoStep, {16, 5}, sixteenByFive},
         {kBresenham, {4, -7}, {{4, -7}}},
         {kDDA, {4, -7}, {{4, -7}}},
         {kTwoStep, {4, -7}, {{4, -7}}},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(draw(c.op, c.pixels.front(), c.to), c.pixels) << c.to.first << "," << c.to.second;
+    }
+}
+
+// Random lines: the start pixel first, one pixel per major coordinate from start to end, none
+// further from the true line than the algorithm allows (DDA's truncation toward zero loses up
+// to a half more); Bresenham ends on the end pixel, two-step plots it second.
+TEST(Lines, RandomLinesKeepTheirProperties) {
+    std::mt19937 rng(12345);
+    std::uniform_int_distribution<int> coord(-300, 300);
+    for (int n = 0; n < 500; ++n) {
+        const Pixel from{coord(rng), coord(rng)}, to{coord(rng), coord(rng)};
+        const int dx = to.first - from.first, dy = to.second - from.second;
+        const bool xMajor = std::abs(dx) > std::abs(dy);
+        const int length = std::max(std::abs(dx), std::abs(dy));
+        for (const auto& [op, error] :
+             {std::pair{kBresenham, 0.5}, {kDDA, 1.51}, {kTwoStep, 1.0}}) {
+            const Pixels pixels = draw(op, from, to);
+            ASSERT_EQ(pixels.front(), from);
+            ASSERT_TRUE(op != kBresenham || pixels.back() == to);
+            ASSERT_TRUE(op != kTwoStep || length == 0 || pixels[1] == to);
+            std::set<int> majors;
+            for (const auto& [x, y] : setOf(pixels)) {
+                const int major = xMajor ? x - from.first : y - from.second;
+                const double t = length == 0 ? 0.0 : double(major) / (xMajor ? dx : dy);
+                ASSERT_TRUE(majors.insert(major).second && t >= 0 && t <= 1) << x << "," << y;
+                const double ideal = xMajor ? from.second + t * dy : from.first + t * dx;
+                ASSERT_LE(std::abs((xMajor ? y : x) - ideal), error + 1e-9) << x << "," << y;
+            }
+            ASSERT_EQ(majors.size(), std::size_t(length + 1));
+        }
     }
 }
 
