@@ -51,3 +51,17 @@ class RecordingMeshTarget final : public MeshTarget {
   private:
     Vertex pending{};
 };
+
+// Counts what a mesh sends and keeps nothing, so benchmarks time the mesh and not a recording.
+class CountingMeshTarget final : public MeshTarget {
+  public:
+    void setColor(float, float, float) override {}
+    void begin(MeshPrimitive) override { ++primitives; }
+    void normal(const Vec3&) override {}
+    void texCoord(float, float) override {}
+    void vertex(const Vec3&) override { ++vertices; }
+    void end() override {}
+
+    long primitives = 0;
+    long vertices = 0;
+};
