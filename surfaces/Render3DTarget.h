@@ -62,8 +62,8 @@ class Render3DTarget {
                              const Rgb& color) = 0;
 };
 
-// Keeps one line of text per call, in order, so a test compares the whole frame at once;
-// the axis lines are kept as they came.
+// Keeps one line of text per call (per batch of axis lines), in order, so a test compares the
+// whole frame at once.
 class RecordingRender3DTarget final : public Render3DTarget {
   public:
     void setMaterial(const Material& m) override {
@@ -81,8 +81,16 @@ class RecordingRender3DTarget final : public Render3DTarget {
         log("scene", m[0], m[5], "turn", y, x, z);
     }
     void axisLines(const std::vector<AxisLines>& batches) override {
-        axes = batches;
-        log("axes");
+        for (const AxisLines& b : batches) {
+            std::ostringstream line;
+            line << "lines " << b.color.r << ' ' << b.color.g << ' ' << b.color.b << ' '
+                 << b.color.a << ':';
+            for (const Segment3D& s : b.segments) {
+                line << ' ' << s.from.x << ' ' << s.from.y << ' ' << s.from.z << '-' << s.to.x
+                     << ' ' << s.to.y << ' ' << s.to.z;
+            }
+            calls.push_back(line.str());
+        }
     }
     void setColor(const Rgb& c) override { log("colour", c.r, c.g, c.b); }
     void setShading(Shading s) override { log(s == Shading::Smooth ? "smooth" : "flat"); }
@@ -97,7 +105,6 @@ class RecordingRender3DTarget final : public Render3DTarget {
     }
 
     std::vector<std::string> calls;
-    std::vector<AxisLines> axes;
 
   private:
     static const char* onOff(bool on) { return on ? "on" : "off"; }
