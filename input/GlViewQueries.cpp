@@ -3,6 +3,7 @@
 #include <GL/glu.h>
 
 #include <cmath>
+#include <vector>
 
 namespace {
 
@@ -27,4 +28,31 @@ ViewQueries::WorldPixel GlViewQueries::unprojectPoint(int x, int y) {
     GLdouble wx = 0.0, wy = 0.0, wz = 0.0;
     gluUnProject(x, y, 0.0, modelview, projection, viewport, &wx, &wy, &wz);
     return {truncated(wx), truncated(2.0 / projection[5] - wy)};
+}
+
+// The scene drawn once more into a 4 by 4 pixel box around the mouse with GL counting the
+// named spheres that reach it; the model-view stays as the scene pass left it.
+int GlViewQueries::pickPoint3D(int x, int y) {
+    if (view3D == nullptr || !drawForPick) return -1;
+    constexpr std::size_t kBufferWords = 512;
+    std::vector<GLuint> buffer(kBufferWords, 0);
+    GLint viewport[4];
+    glGetIntegerv(GL_VIEWPORT, viewport);
+    glSelectBuffer(static_cast<GLsizei>(buffer.size()), buffer.data());
+
+    glMatrixMode(GL_PROJECTION);
+    glPushMatrix();
+    glRenderMode(GL_SELECT);
+    glLoadIdentity();
+    gluPickMatrix(x, viewport[3] - y, 4.0, 4.0, viewport);
+    const View3D& v = *view3D;
+    glOrtho(-v.zoom - v.panX, v.zoom - v.panX, -v.zoom - v.panY, v.zoom - v.panY, -1000.0, 1000.0);
+    glMatrixMode(GL_MODELVIEW);
+    drawForPick();
+
+    const GLint hits = glRenderMode(GL_RENDER);
+    glMatrixMode(GL_PROJECTION);
+    glPopMatrix();
+    glMatrixMode(GL_MODELVIEW);
+    return nearestHit(std::vector<uint32_t>(buffer.begin(), buffer.end()), hits);
 }
