@@ -7,6 +7,8 @@
 #include "input/ViewQueries.h"
 #include "model/WindowSystem.h"
 #include "raster2d/RasterTarget.h"
+#include "surfaces/MeshTarget.h"
+#include "surfaces/Render3DTarget.h"
 #include "ui/MenuSystem.h"
 
 // What the application needs from the outside world.
@@ -15,6 +17,8 @@ struct AppServices {
     WindowSystem& window;
     RasterTarget& raster;
     FrameOverlays& overlays;
+    Render3DTarget& render3D;
+    MeshTarget& mesh;
     std::ostream* errors = nullptr;  // standard error when none is given
     FrameSource* frames = nullptr;   // exports write an empty picture without one
     MenuSystem* menus = nullptr;     // no pop-up menus without one

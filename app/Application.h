@@ -13,6 +13,7 @@
 #include "input/PassiveMotion.h"
 #include "input/Placement.h"
 #include "model/AppState.h"
+#include "surfaces/ScenePass3D.h"
 #include "ui/ObjectCreators.h"
 #include "ui/Panels.h"
 #include "ui/PointFields.h"
@@ -46,6 +47,7 @@ class Application {
     void onIdle();
 
     void drawScene2D() { pass2D.drawScene2D(); }
+    void drawScene3D(bool selectMode) { pass3D.drawScene3D(selectMode); }
     void markPoint(const Point3& p) { pass2D.markPoint(p); }
     void markInactive(const Point3& p, float halfSize) { pass2D.markInactive(p, halfSize); }
     void updateTypeLabel(bool for3D) { fields.updateTypeLabel(for3D); }
@@ -98,6 +100,7 @@ class Application {
     MenuSystem* menus;
     ViewQueries& views;
     ScenePass2D pass2D;
+    ScenePass3D pass3D;
     SaveCommands saves;
     FrameDriver frame;
     PointFields fields;

@@ -130,3 +130,8 @@ RasterAlgorithm* familyOf(Algorithms& a, const SceneObject& o) {
             return &a.curveAlgo;
     }
 }
+
+MeshTarget& discardedMesh() {
+    static CountingMeshTarget counted;
+    return counted;
+}

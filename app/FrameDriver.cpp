@@ -16,6 +16,7 @@ void FrameDriver::drawFrame() {
     // Set once per frame: changing the point size between points is very slow on llvmpipe.
     gl.setPointSize(s.settings.pixelSize);
     if (s.mode.is3D) {
+        pass3D.drawFrame3D();
         if (s.screens.exitScreen != 0) {
             drawEndImage();
             const CellSize w = window.windowSize();

@@ -6,6 +6,7 @@
 #include "app/ScenePass2D.h"
 #include "model/AppState.h"
 #include "model/WindowSystem.h"
+#include "surfaces/ScenePass3D.h"
 #include "ui/PanelMaster.h"
 
 // What each frame draws and in which order, and the view set-up after a resize.
@@ -21,8 +22,13 @@ class FrameDriver {
     };
 
     FrameDriver(const State& state, FrameOverlays& overlays, WindowSystem& windowSystem,
-                ScenePass2D& scenePass, std::ostream& console)
-        : s(state), gl(overlays), window(windowSystem), pass2D(scenePass), out(console) {}
+                ScenePass2D& scenePass, ScenePass3D& scenePass3D, std::ostream& console)
+        : s(state),
+          gl(overlays),
+          window(windowSystem),
+          pass2D(scenePass),
+          pass3D(scenePass3D),
+          out(console) {}
 
     void display();
     // Everything of one frame that goes into the back buffer, without the swap.
@@ -37,5 +43,6 @@ class FrameDriver {
     FrameOverlays& gl;
     WindowSystem& window;
     ScenePass2D& pass2D;
+    ScenePass3D& pass3D;
     std::ostream& out;
 };

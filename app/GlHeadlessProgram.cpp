@@ -9,6 +9,8 @@
 #include "app/GlRasterTarget.h"
 #include "app/HeadlessOptions.h"
 #include "io/PvfReader.h"
+#include "surfaces/GlMeshTarget.h"
+#include "surfaces/GlRender3D.h"
 
 namespace {
 
@@ -25,11 +27,14 @@ int failure(const std::string& what) {
 struct OffscreenApp {
     explicit OffscreenApp(const HeadlessOptions& o)
         : app(nullptr, kIn3D, o.grid ? 1 : 0, kStartObjectColor, kStartPolygonColor,
-              kStartControlColor, {quiet, window, raster, overlays, &std::cerr, &window}) {}
+              kStartControlColor,
+              {quiet, window, raster, overlays, render3D, mesh, &std::cerr, &window}) {}
 
     GlOffscreenWindow window;
     GlRasterTarget raster;
     GlOverlays overlays;
+    GlRender3D render3D;
+    GlMeshTarget mesh;
     std::ostream quiet{nullptr};
     Application app;
 };

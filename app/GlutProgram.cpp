@@ -13,6 +13,8 @@
 #include "app/GlutWindowSystem.h"
 #include "app/StartSettings.h"
 #include "input/GlViewQueries.h"
+#include "surfaces/GlMeshTarget.h"
+#include "surfaces/GlRender3D.h"
 #include "surfaces/GlTextures.h"
 #include "surfaces/TextureList.h"
 #include "ui/GlutMenus.h"
@@ -71,11 +73,14 @@ int runGlutProgram(int argc, char** argv) {
     static GlViewQueries views;
     static int mainWindow = 0;
     static GlFrameCapture frameCapture(std::cout, mainWindow, [] { application->drawFrame(); });
-    const AppServices services{std::cout,  windowSystem,  rasterTarget, overlays,
-                               &std::cerr, &frameCapture, &menus,       &views};
+    static GlRender3D render3D;
+    static GlMeshTarget mesh;
+    const AppServices services{std::cout, windowSystem, rasterTarget,  overlays, render3D,
+                               mesh,      &std::cerr,   &frameCapture, &menus,   &views};
     static Application app(sceneFileArgument(argc, argv), false, 0, kStartObjectColor,
                            kStartPolygonColor, kStartControlColor, services);
     application = &app;
+    views.pickScene(app.view3D, [] { application->drawScene3D(true); });
 
     static GlutPanelWindows windows(app.panels.master);
     panelWindows = &windows;

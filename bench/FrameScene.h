@@ -18,7 +18,8 @@ class FrameScene {
     FrameScene(RasterTarget& raster, FrameOverlays& overlays)
         : console(&discard),
           app(PIXELFORGE_SOURCE_DIR "/bench/frame-100k.pvf", false, 0, {1, 0, 0}, {1, 0, 1},
-              {0, 0, 1}, AppServices{console, window, raster, overlays, &console, nullptr}) {
+              {0, 0, 1},
+              AppServices{console, window, raster, overlays, render3D, mesh, &console, nullptr}) {
         app.screens.showLogo = false;
     }
 
@@ -47,6 +48,8 @@ class FrameScene {
     Discard discard;
     std::ostream console;
     NoWindow window;
+    RecordingRender3DTarget render3D;  // the benchmark scene is 2D
+    CountingMeshTarget mesh;
     Application app;
 };
 

@@ -219,8 +219,8 @@ struct FakeFrames final : FrameSource {
 struct AppFixture {
     explicit AppFixture(const char* sceneFile = nullptr, RasterTarget* raster = nullptr)
         : app(sceneFile, false, 0, {1, 0, 0}, {1, 0, 1}, {0, 0, 1},
-              AppServices{console, window, raster ? *raster : target, overlays, &errors, &frames,
-                          &menus, &views}) {}
+              AppServices{console, window, raster ? *raster : target, overlays, render3D, mesh,
+                          &errors, &frames, &menus, &views}) {}
 
     std::string takeConsole() {
         const std::string text = console.str();
@@ -251,6 +251,8 @@ struct AppFixture {
     std::ostringstream console, errors;
     FakeWindow window;
     FakeOverlays overlays;
+    RecordingRender3DTarget render3D;
+    RecordingMeshTarget mesh;
     RecordingTarget target;
     FakeFrames frames;
     RecordingMenuSystem menus;
