@@ -30,10 +30,11 @@ class RecordingMeshTarget final : public MeshTarget {
         MeshPrimitive kind;
         Rgb color;
         std::vector<Vertex> vertices;
+        bool ended = false;
     };
 
     void setColor(float r, float g, float b) override { color = {r, g, b}; }
-    void begin(MeshPrimitive kind) override { primitives.push_back({kind, color, {}}); }
+    void begin(MeshPrimitive kind) override { primitives.push_back({kind, color, {}, false}); }
     void normal(const Vec3& n) override { pending.normal = n; }
     void texCoord(float s, float t) override {
         pending.s = s;
@@ -43,7 +44,9 @@ class RecordingMeshTarget final : public MeshTarget {
         pending.position = v;
         if (!primitives.empty()) primitives.back().vertices.push_back(pending);
     }
-    void end() override {}
+    void end() override {
+        if (!primitives.empty()) primitives.back().ended = true;
+    }
 
     std::vector<Primitive> primitives;
     Rgb color;

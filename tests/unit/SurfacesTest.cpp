@@ -2,7 +2,6 @@
 
 #include <array>
 #include <cmath>
-#include <functional>
 #include <memory>
 #include <vector>
 
@@ -14,12 +13,14 @@ namespace {
 
 using Net = std::vector<Vec3>;
 
-// x runs -15 to 15 with i, z runs 15 to -15 with j; `bent` lifts every point differently.
-Net startNet(bool bent = false) {
+// x runs -15 to 15 with i, z runs 15 to -15 with j; `tilt` lifts y towards x, `bend` lifts
+// every point differently.
+Net startNet(float tilt = 0, float bend = 0) {
     Net net;
     for (int k = 0; k < 16; ++k) {
-        const float y = bent ? float((k * 7) % 11) - 4.0f + 0.25f * float(k) : 0.0f;
-        net.push_back({-15.0f + 10.0f * float(k / 4), y, 15.0f - 10.0f * float(k % 4)});
+        const float x = -15.0f + 10.0f * float(k / 4);
+        const float y = tilt * x + bend * float((k * 7) % 11 + k / 4.0 - 4);
+        net.push_back({x, y, 15.0f - 10.0f * float(k % 4)});
     }
     return net;
 }
@@ -38,13 +39,15 @@ struct Drawn {
     std::vector<RecordingMeshTarget::Vertex> at;  // every vertex in order
 };
 
-std::unique_ptr<Drawn> draw(const SceneObject& patch, int density, int code) {
-    auto d = std::make_unique<Drawn>();
-    SurfaceAlgorithms surfaces(d->out);
+Drawn draw(const SceneObject& patch, int density, int code) {
+    Drawn d;
+    SurfaceAlgorithms surfaces(d.out);
     surfaces.setColor(0.25f, 0.5f, 0.75f);
     surfaces.drawPatch(patch, density, code);
-    for (const auto& p : d->out.primitives)
-        d->at.insert(d->at.end(), p.vertices.begin(), p.vertices.end());
+    for (const auto& p : d.out.primitives) {
+        EXPECT_TRUE(p.ended && p.color.b == 0.75f);
+        d.at.insert(d.at.end(), p.vertices.begin(), p.vertices.end());
+    }
     return d;
 }
 
@@ -54,175 +57,146 @@ void expectNear(const Vec3& got, const Vec3& want, float tolerance, const std::s
     EXPECT_NEAR(got.z, want.z, tolerance) << what;
 }
 
-using PointFn = std::function<Vec3(const Vec3*, float, float)>;
-
-TEST(Patches, CornersAndBasisValues) {
+// The grid's corners are S(0, 0), S(0, 1), S(1, 0), S(1, 1) at every density.
+TEST(Patches, CornersOfABentNet) {
     const std::vector<float> w = {1, 2, 3, 4, 5, 6, 7, 8, 9, 8, 7, 6, 5, 4, 3, 2};
-    const PointFn rational = [&](const Vec3* p, float u, float v) {
-        return patch::rationalBezierPoint(p, u, v, w.data());
-    };
-    // S(0, 0), S(1, 1), S(0, 1), S(1, 0) are net points.
-    const std::tuple<PointFn, std::array<int, 4>> corners[] = {
-        {patch::bezierPoint, {0, 15, 3, 12}},
-        {rational, {0, 15, 3, 12}},
-        {patch::fergusonPoint, {5, 10, 6, 9}}};
-    const Net net = startNet(true);
-    for (const auto& [point, at] : corners) {
-        for (int c = 0; c < 4; ++c)
-            expectNear(point(net.data(), float(c % 2), c == 1 || c == 2), net[at[c]], 1e-5f,
-                       "corner");
+    const std::tuple<int, std::vector<float>, int, std::array<int, 4>> cases[] = {
+        {kSurfaceBezier, {}, 2, {0, 3, 12, 15}},
+        {kSurfaceBezier, {}, 99, {0, 3, 12, 15}},
+        {kSurfaceRationalBezier, w, 7, {0, 3, 12, 15}},
+        {kSurfaceFerguson, {}, 100, {5, 6, 9, 10}}};
+    const Net net = startNet(0, 1);
+    for (const auto& [kind, weights, n, at] : cases) {
+        const auto d = draw(patchOf(kind, net, weights), n, mesh_code::kPoints);
+        ASSERT_EQ(d.at.size(), size_t(n * n));
+        for (int c = 0; c < 4; ++c) {
+            const int corner = (c / 2) * n * (n - 1) + (c % 2) * (n - 1);
+            expectNear(d.at[corner].position, net[at[c]], 1e-3f, std::to_string(n));
+        }
     }
-    const std::tuple<float (*)(int, float), float, std::vector<float>> bases[] = {
-        {patch::bezierBasis, 0.5f, {0.125f, 0.375f, 0.375f, 0.125f}},
-        {patch::coonsBasis, 0.0f, {1 / 6.0f, 4 / 6.0f, 1 / 6.0f, 0}},
-        {patch::coonsBasis, 1.0f, {0, 1 / 6.0f, 4 / 6.0f, 1 / 6.0f}},
-        {patch::fergusonBasis, 0.5f, {0.125f, 0.5f, 0.5f, -0.125f}}};
-    for (const auto& [basis, t, want] : bases) {
-        for (int i = -1; i <= 4; ++i)
-            EXPECT_NEAR(basis(i, t), i < 0 || i > 3 ? 0 : want[i], 1e-7) << t << " " << i;
-    }
+    // (P0 + 4P1 + P2 + 4P4 + 16P5 + 4P6 + P8 + 4P9 + P10) / 36
+    expectNear(draw(patchOf(kSurfaceCoons, net), 2, 1).at[0].position, {-5, 61.0f / 36, 5}, 1e-5f,
+               "coons");
 }
 
 // The start net sampled at u, v in {0, 0.5, 1}, u-major: flat for every kind; the B-spline
 // patch keeps inside the outer points, the Hermite one runs from P5 to P10 off centre.
-TEST(Patches, StartNetAndSampling) {
+TEST(Patches, StartNetIsFlat) {
     const std::pair<int, std::array<float, 3>> cases[] = {{kSurfaceBezier, {-15, 0, 15}},
                                                           {kSurfaceRationalBezier, {-15, 0, 15}},
                                                           {kSurfaceCoons, {-5, 0, 5}},
                                                           {kSurfaceFerguson, {-5, -3.75f, 5}}};
     for (const auto& [kind, x] : cases) {
         const auto d = draw(patchOf(kind, startNet()), 3, mesh_code::kPoints);
-        ASSERT_EQ(d->at.size(), 9u) << kind;
-        for (int k = 0; k < 9; ++k) {
-            EXPECT_EQ(d->at[k].position.y, 0.0f);
-            expectNear(d->at[k].position, {x[k / 3], 0, -x[k % 3]}, 1e-5f, std::to_string(kind));
-        }
-    }
-    // Accumulated steps still reach (1, 1) and fill the grid exactly.
-    for (int n : {1, 2, 7, 99, 100}) {
-        const auto d = draw(patchOf(kSurfaceBezier, startNet(true)), n, mesh_code::kPoints);
-        ASSERT_EQ(d->at.size(), size_t(n * n)) << n;
-        expectNear(d->at.back().position, startNet(true)[n > 1 ? 15 : 0], 1e-3f, "last");
+        ASSERT_EQ(d.at.size(), 9u) << kind;
+        for (int k = 0; k < 9; ++k)
+            expectNear(d.at[k].position, {x[k / 3], 0, -x[k % 3]}, 1e-5f, std::to_string(kind));
     }
 }
 
 TEST(Patches, RationalFollowsItsWeights) {
-    const Net net = startNet(true);
+    const Net net = startNet(0, 1);
     std::vector<float> w(16, 1.0f);
     // All ones: the Bezier patch to a few ulps, the division reorders the products.
-    for (float u : {0.1f, 0.37f, 0.8f}) {
-        for (float v : {0.0f, 0.5f, 0.93f})
-            expectNear(patch::rationalBezierPoint(net.data(), u, v, w.data()),
-                       patch::bezierPoint(net.data(), u, v), 2e-5f, "ones");
-    }
+    for (const auto& [u, v] : {std::pair{0.1f, 0.0f}, {0.37f, 0.5f}, {0.8f, 0.93f}})
+        expectNear(patch::rationalBezierPoint(net.data(), u, v, w.data()),
+                   patch::bezierPoint(net.data(), u, v), 2e-5f, "ones");
+    // Raising the weight of P5 pulls the surface towards it.
     auto distance = [&](float weight) {
         w[5] = weight;
         const Vec3 p = patch::rationalBezierPoint(net.data(), 0.3f, 0.4f, w.data());
         return std::hypot(p.x - net[5].x, p.y - net[5].y, p.z - net[5].z);
     };
-    const float one = distance(1), four = distance(4), hundred = distance(100);
-    EXPECT_LT(four, 0.7f * one);
-    EXPECT_LT(hundred, 0.2f * four);
-    // Weights that sum to nothing, everywhere or at one corner: finite points and normals.
-    for (int zeros : {16, 1}) {
-        std::vector<float> cancel(16, 1.0f);
-        std::fill_n(cancel.begin(), zeros, 0.0f);
-        const auto d = draw(patchOf(kSurfaceRationalBezier, net, cancel), 5, 200);
-        ASSERT_EQ(d->at.size(), 40u);
-        for (const auto& v : d->at)
-            EXPECT_TRUE(std::isfinite(v.position.x + v.position.y + v.normal.y + v.normal.z));
-    }
+    EXPECT_LT(distance(10), 0.5f * distance(1));
+    // A weighted sum of nothing at the corner (0, 0): finite points and normals all the same.
+    w[0] = 0;
+    const auto d = draw(patchOf(kSurfaceRationalBezier, net, w), 5, 200);
+    ASSERT_EQ(d.at.size(), 40u);
+    for (const auto& v : d.at)
+        EXPECT_TRUE(std::isfinite(v.position.x + v.position.y + v.normal.y + v.normal.z));
 }
 
 TEST(Mesh, StripsCarryNormalsAndTextureCoordinates) {
     for (const auto& [code, kind] :
          {std::pair{100, MeshPrimitive::TriangleStrip}, std::pair{200, MeshPrimitive::QuadStrip}}) {
         const auto d = draw(patchOf(kSurfaceCoons, startNet()), 3, code);
-        ASSERT_EQ(d->out.primitives.size(), 2u) << code;
-        for (std::size_t strip = 0; strip < 2; ++strip) {
-            const auto& p = d->out.primitives[strip];
-            EXPECT_EQ(p.kind, kind);
-            EXPECT_EQ(std::vector<float>({p.color.r, p.color.g, p.color.b}),
-                      std::vector<float>({0.25f, 0.5f, 0.75f}));
-            ASSERT_EQ(p.vertices.size(), 6u);
-            // Each strip zigzags between rows i and i + 1 along the columns.
-            for (int k = 0; k < 6; ++k) {
-                const auto& v = p.vertices[k];
-                const float row = float(strip + k % 2), column = float(k / 2);
-                EXPECT_EQ(std::vector<float>({v.s, v.t, v.normal.x, v.normal.y, v.normal.z}),
-                          std::vector<float>({row / 2, column / 2, 0, 1, 0}));
-                expectNear(v.position, {5 * row - 5, 0, 5 - 5 * column}, 1e-5f, "vertex");
-            }
+        ASSERT_EQ(d.out.primitives.size(), 2u) << code;
+        // Each strip zigzags between rows i and i + 1 along the columns.
+        for (int k = 0; k < 12; ++k) {
+            const auto& v = d.at[k];
+            const float row = float(k / 6 + k % 2), column = float(k % 6 / 2);
+            EXPECT_EQ(d.out.primitives[k / 6].kind, kind);
+            EXPECT_EQ(std::vector<float>({v.s, v.t, v.normal.x, v.normal.y, v.normal.z}),
+                      std::vector<float>({row / 2, column / 2, 0, 1, 0}));
+            expectNear(v.position, {5 * row - 5, 0, 5 - 5 * column}, 1e-5f, "vertex");
         }
     }
 }
 
-// Rows first, then columns, one primitive per segment; unknown codes, too dense strips and
-// patches short of their net draw nothing.
-TEST(Mesh, ControlNetLinesAndWhatDrawsNothing) {
+// Rows first, then columns, one primitive per segment, none past a grid of other counts;
+// nothing for counts below 1.
+TEST(Mesh, ControlNetLines) {
     RecordingMeshTarget out;
     SurfaceAlgorithms surfaces(out);
     const Net net = startNet();
     surfaces.renderMesh(net.data(), 4, 4, mesh_code::kLines);
     std::vector<int> got;
     for (const auto& p : out.primitives) {
-        EXPECT_EQ(p.kind, MeshPrimitive::Lines);
+        EXPECT_TRUE(p.kind == MeshPrimitive::Lines && p.ended);
         for (const auto& v : p.vertices)
             got.push_back(int(v.position.x + 15) / 10 * 4 + int(15 - v.position.z) / 10);
     }
     EXPECT_EQ(got, std::vector<int>({0,  1,  1,  2,  2,  3,  4,  5,  5,  6,  6, 7, 8, 9,  9,  10,
                                      10, 11, 12, 13, 13, 14, 14, 15, 0,  4,  4, 8, 8, 12, 1,  5,
                                      5,  9,  9,  13, 2,  6,  6,  10, 10, 14, 3, 7, 7, 11, 11, 15}));
-    SceneObject unweighted = patchOf(kSurfaceRationalBezier, net);
-    unweighted.weights.resize(15);
-    const std::tuple<SceneObject, int, int> nothing[] = {
-        {patchOf(kSurfaceBezier, net), 5, 3},     {patchOf(kSurfaceBezier, net), 5, 0},
-        {patchOf(kSurfaceBezier, net), 101, 200}, {patchOf(2, net), 5, 1},
-        {patchOf(kSurfaceBezier, Net(15)), 5, 1}, {unweighted, 5, 1}};
-    for (const auto& [patch, density, code] : nothing)
-        EXPECT_TRUE(draw(patch, density, code)->at.empty()) << patch.kind << " " << code;
+    // (0 1) (2 3), then (0 2) (2 4) (1 3) (3 5) (2 4)
+    surfaces.renderMesh(net.data(), 2, 3, mesh_code::kLines);
+    surfaces.drawBezierSurface(net.data(), -1, 5, mesh_code::kPoints);
+    EXPECT_EQ(out.primitives.size(), 24u + 7);
 }
 
-// A clock that moves one millisecond per vertex the mesh sends.
-struct VertexClock final : TickSource, MeshTarget {
+// A clock that moves a millisecond on every reading.
+struct Clock final : TickSource {
     bool frequency(int64_t& perSecond) const override { return (perSecond = 1000000) > 0; }
-    int64_t count() const override { return now; }
-    void setColor(float, float, float) override {}
-    void begin(MeshPrimitive) override {}
-    void normal(const Vec3&) override {}
-    void texCoord(float, float) override {}
-    void vertex(const Vec3&) override { now += 1000; }
-    void end() override {}
-    int64_t now = 5000;
+    int64_t count() const override { return now += 1000; }
+    mutable int64_t now = 5000;
 };
 
-TEST(Mesh, DrawTimesItsMesh) {
-    for (const auto& [code, ms] : {std::pair{1, 16.0}, {2, 48.0}, {200, 24.0}, {7, 0.0}}) {
-        VertexClock clock;
-        SurfaceAlgorithms surfaces(clock, clock);
-        clock.now += 123000;
-        EXPECT_NEAR(surfaces.drawPatch(patchOf(kSurfaceFerguson, startNet(true)), 4, code), ms,
-                    1e-3)
-            << code;
-    }
+// A draw reads the clock as it starts and as it stops, whatever it draws; unknown codes and
+// strips beyond the store draw nothing, other kinds and patches short of their net neither
+// draw nor time.
+TEST(Mesh, DrawIsTimedOrRefused) {
+    Clock clock;
+    RecordingMeshTarget out;
+    SurfaceAlgorithms surfaces(out, clock);
+    clock.now += 123000;
+    const Net net = startNet();
+    SceneObject unweighted = patchOf(kSurfaceRationalBezier, net);
+    unweighted.weights.resize(15);
+    const std::tuple<SceneObject, int, int, double> cases[] = {
+        {patchOf(kSurfaceBezier, net), 5, 3, 1},
+        {patchOf(kSurfaceBezier, net), 101, 200, 1},
+        {patchOf(2, net), 5, 1, 0},
+        {patchOf(kSurfaceBezier, Net(15)), 5, 1, 0},
+        {unweighted, 5, 1, 0},
+        {patchOf(kSurfaceCoons, net), 3, 200, 1}};
+    for (const auto& [patch, density, code, ms] : cases)
+        EXPECT_NEAR(surfaces.drawPatch(patch, density, code), ms, 1e-3) << patch.kind << code;
+    EXPECT_EQ(out.primitives.size(), 2u);  // the Coons patch's strips alone
 }
 
-// A bent height field: face normals are unit, up and on their triangles; each vertex
-// averages exactly the triangles it is a corner of; a net drawn to one point faces up.
+// The bent net as a grid, in a store left full by earlier draws: face normals are unit, up and
+// on their triangles; each vertex averages exactly the triangles it is a corner of.
 TEST(Mesh, NormalsOfABentGrid) {
-    const int n = 5;
-    Net grid;
-    for (int k = 0; k < n * n; ++k)
-        grid.push_back(
-            {float(k / n), std::sin(float(k * k % 7)) + 0.3f * float(k % n), -float(k % n)});
+    const int n = 4;
+    const Net grid = startNet(0, 1);
     auto store = std::make_unique<MeshStore>();
+    for (auto* stale : {store->normals, store->firstFaces, store->secondFaces})
+        std::fill(&stale[0][0], &stale[0][0] + kMeshMax * kMeshMax, Vec3{0.5f, -1, 2});
     store->loadGrid(grid.data(), n);
     store->computeFaceNormals(n);
     store->computeVertexNormals(n);
     auto dot = [](const Vec3& a, const Vec3& b) { return a.x * b.x + a.y * b.y + a.z * b.z; };
-    auto edge = [&](int a, int b) {
-        return Vec3{grid[b].x - grid[a].x, grid[b].y - grid[a].y, grid[b].z - grid[a].z};
-    };
     std::vector<Vec3> sums(n * n);
     for (int c = 0; c < n * (n - 1); ++c) {
         if (c % n == n - 1) continue;
@@ -230,11 +204,11 @@ TEST(Mesh, NormalsOfABentGrid) {
             {store->firstFaces[c / n][c % n], {c, c + 1, c + n}},
             {store->secondFaces[c / n][c % n], {c + 1, c + n, c + n + 1}}};
         for (const auto& [f, at] : faces) {
-            EXPECT_NEAR(dot(f, f), 1.0f, 1e-5f);
-            EXPECT_GT(f.y, 0.0f);
-            EXPECT_NEAR(dot(f, edge(at[0], at[1])) + dot(f, edge(at[0], at[2])), 0.0f, 1e-5f);
-            for (int k : at)
+            EXPECT_TRUE(std::abs(dot(f, f) - 1) < 1e-5f && f.y > 0);
+            for (int k : at) {
+                EXPECT_NEAR(dot(f, grid[k]), dot(f, grid[at[0]]), 1e-4f);
                 sums[k] = {sums[k].x + f.x, sums[k].y + f.y, sums[k].z + f.z};
+            }
         }
     }
     for (int k = 0; k < n * n; ++k) {
@@ -242,9 +216,12 @@ TEST(Mesh, NormalsOfABentGrid) {
         const Vec3 want = {sums[k].x / length, sums[k].y / length, sums[k].z / length};
         expectNear(store->normals[k / n][k % n], want, 1e-6f, std::to_string(k));
     }
-    const auto point = draw(patchOf(kSurfaceBezier, Net(16)), 4, 100);
-    for (const auto& v : point->at)
-        expectNear(v.normal, {0, 1, 0}, 0, "one point");
+    // Drawn: a tilted plane's normals, and up for a net drawn to one point.
+    for (const auto& [net, up] : {std::pair{startNet(1), Vec3{-0.70710677f, 0.70710677f, 0}},
+                                  std::pair{Net(16), Vec3{0, 1, 0}}}) {
+        for (const auto& v : draw(patchOf(kSurfaceBezier, net), 4, 100).at)
+            expectNear(v.normal, up, 1e-6f, "drawn");
+    }
 }
 
 }  // namespace
