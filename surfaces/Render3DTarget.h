@@ -71,7 +71,8 @@ class RecordingRender3DTarget final : public Render3DTarget {
     }
     void setLight(LightId l, const float (&m)[16], const float (&p)[4],
                   const float (&c)[4]) override {
-        log("light" + id(l) + " turned", m[0], "at", p[1], p[3], "colour", c[0], c[1], c[2], c[3]);
+        log("light" + id(l) + " turned", m[0], "at", p[0], p[1], p[2], p[3], "colour", c[0], c[1],
+            c[2], c[3]);
     }
     void enableLighting(bool on) override { log("lighting", onOff(on)); }
     void enableLight(LightId l, bool on) override { log("light" + id(l), onOff(on)); }
