@@ -2,6 +2,14 @@
 
 #include "Support.h"
 #include "io/BitmapEncoders.h"
+#include "io/ImageFiles.h"
+#include "io/PngEncoder.h"
+
+// A reader of our own for the PNG that stb_image_write makes.
+#define STB_IMAGE_IMPLEMENTATION
+#define STB_IMAGE_STATIC
+#define STBI_ONLY_PNG
+#include <stb/stb_image.h>
 
 namespace {
 
@@ -33,6 +41,38 @@ TEST(BitmapEncoders, ExactBytes) {
     EXPECT_EQ(frame.size(), 801u * 3 * 3);
     ASSERT_TRUE(frame.allocate(-5, 7));
     EXPECT_EQ(frame.size(), 0u);
+}
+
+// The extension in either case names the format; a PNG holds the rows top first.
+TEST(ImageFiles, FormatByExtensionEncodingAndWholeFiles) {
+    const std::pair<const char*, std::optional<ImageFormat>> names[] = {
+        {"a.png", ImageFormat::Png},
+        {"d/A.BMP", ImageFormat::Bmp},
+        {"x.y.Tga", ImageFormat::Tga},
+        {"png", {}},
+        {"a.jpg", {}},
+        {"a.bmp/c", {}},
+        {"a.tga.txt", {}}};
+    for (const auto& [name, format] : names)
+        EXPECT_EQ(imageFormatFor(name), format) << name;
+    const RgbPixels picture{2, 2, kPicture.data()};
+    EXPECT_EQ(encodeImage(ImageFormat::Bmp, picture), kBmp);
+    EXPECT_EQ(encodeImage(ImageFormat::Tga, picture), kTga);
+    const Bytes png = encodeImage(ImageFormat::Png, picture);
+    int w = 0, h = 0, channels = 0;
+    stbi_uc* rgb =
+        stbi_load_from_memory(png.data(), static_cast<int>(png.size()), &w, &h, &channels, 3);
+    ASSERT_NE(rgb, nullptr);
+    EXPECT_EQ(Bytes(rgb, rgb + 12), (Bytes{7, 8, 9, 10, 11, 12, 1, 2, 3, 4, 5, 6}));
+    EXPECT_EQ((std::array<int, 3>{w, h, channels}), (std::array<int, 3>{2, 2, 3}));
+    stbi_image_free(rgb);
+    EXPECT_TRUE(encodePng({2, 0, kPicture.data()}).empty());
+    EXPECT_TRUE(encodePng({2, 2, nullptr}).empty());
+
+    ScratchDir dir;
+    EXPECT_TRUE(writeWholeFile(dir.path("p.tga"), kTga));
+    EXPECT_EQ(fileBytes(dir.path("p.tga")), std::string(kTga.begin(), kTga.end()));
+    EXPECT_FALSE(writeWholeFile(dir.path("no/p.tga"), kTga));
 }
 
 // Each command reports, writes its file and resets the name field. The extension is added

@@ -163,6 +163,46 @@ TEST(PanelCommands, ColoursSizesSegmentsKnotsAndHiding) {
     EXPECT_TRUE(f.app.panels.master.panels().empty());
 }
 
+// The knot fields reach every active NURBS as far as its knots go, never past the hundredth;
+// the panel the menu builds shows the knots of the active NURBS and zeros after them.
+TEST(PanelCommands, KnotFieldsAndTheActiveNurbs) {
+    AppFixture f;
+    const auto nurbs = [&f](int32_t kind, int count, std::size_t size, bool active) {
+        SceneObject& o = f.add(kind, {{0, 0}, {1, 1}}, false);
+        o.active = active;
+        o.knotCount = count;
+        o.knots.assign(size, 42.0f);
+        return &o;
+    };
+    SceneObject* shortVector = nurbs(kNurbsCircle, 5, 3, true);
+    SceneObject* cut = nurbs(kNurbsBezier, 2, 3, true);
+    SceneObject* many = nurbs(kNurbsCircle, 120, 120, true);
+    SceneObject* inactive = nurbs(kNurbsCircle, 3, 3, false);
+    SceneObject* line = nurbs(kLineDDA, 3, 3, true);
+    for (int k = 0; k < 100; ++k)
+        f.app.mirrors.knotValues[k] = float(k + 1);
+    f.app.panelCommand(205);
+    EXPECT_EQ(shortVector->knots, (std::vector<float>{1, 2, 3}));
+    EXPECT_EQ(cut->knots, (std::vector<float>{1, 2, 42}));
+    EXPECT_EQ((std::array<float, 3>{many->knots[0], many->knots[99], many->knots[100]}),
+              (std::array<float, 3>{1, 100, 42}));
+    EXPECT_EQ(inactive->knots, (std::vector<float>{42, 42, 42}));
+    EXPECT_EQ(line->knots, (std::vector<float>{42, 42, 42}));
+
+    shortVector->active = many->active = false;
+    f.app.mode.panelShown = 0;
+    f.app.onMainMenu2D(13);
+    ASSERT_NE(f.app.panels.panel, nullptr);
+    EXPECT_EQ(f.app.mode.panelShown, 1);
+    const float* fields = f.app.mirrors.knotValues;
+    EXPECT_EQ((std::vector<float>(fields, fields + 4)), (std::vector<float>{1, 2, 0, 0}));
+    EXPECT_EQ(fields[99], 0.0f);
+    EXPECT_EQ(f.app.panels.handles.knotSpinners[1]->floatValue, 2.0f);
+    Panel* shown = f.app.panels.panel;
+    f.app.onMainMenu2D(13);  // a panel already shown stays as it is
+    EXPECT_EQ(f.app.panels.panel, shown);
+}
+
 // A typed point moves the active point; a typed weight reaches a rational curve.
 TEST(PanelCommands, PointFieldsReachTheActivePoint) {
     AppFixture f;
