@@ -141,11 +141,15 @@ TEST(PanelCommands, ColoursSizesSegmentsKnotsAndHiding) {
     p.userSetInt(*find(p, "Pozadi:"), 1);
     p.userSetInt(*find(p, "Objekt:"), 5);
     p.userSetInt(*find(p, "Rid. polygon:"), 7);
+    p.userSetInt(*find(p, "Neaktivni bod:"), 5);
     EXPECT_EQ(f.overlays.clearColor.b, 0.5f);
     EXPECT_EQ((std::array<float, 3>{f.app.colors.objectColor.r, f.app.colors.objectColor.g,
                                     f.app.colors.objectColor.b}),
               (std::array<float, 3>{0, 1, 1}));
     EXPECT_EQ(f.app.colors.polygonColor.g, 0.5f);
+    const Rgb& inactive = f.app.colors.inactiveColor;
+    EXPECT_EQ((std::array<float, 3>{inactive.r, inactive.g, inactive.b}),
+              (std::array<float, 3>{0, 1, 1}));
 
     p.userSetInt(*find(p, "Aprox. useckami:"), 10);
     EXPECT_EQ(f.app.algorithms.curveAlgo.sampleCount, 11);
@@ -201,6 +205,29 @@ TEST(PanelCommands, KnotFieldsAndTheActiveNurbs) {
     Panel* shown = f.app.panels.panel;
     f.app.onMainMenu2D(13);  // a panel already shown stays as it is
     EXPECT_EQ(f.app.panels.panel, shown);
+}
+
+// The exit entries ask for the end screen and one frame; the next-object button moves the
+// activity on; the switch to 3D and back retitles the window.
+TEST(PanelCommands, ExitNextObjectAndTheModeSwitch) {
+    const std::function<void(Application&)> exits[] = {[](Application& a) { a.panelCommand(104); },
+                                                       [](Application& a) { a.onMainMenu2D(100); },
+                                                       [](Application& a) { a.onMainMenu3D(100); }};
+    for (const auto& exit : exits) {
+        AppFixture f;
+        exit(f.app);
+        EXPECT_EQ(std::make_pair(f.app.screens.exitScreen, f.window.redisplays),
+                  std::make_pair(1, 1));
+    }
+    AppFixture f;
+    SceneObject& first = f.add(kLineDDA, {{1, 1}, {2, 2}});
+    SceneObject& second = f.add(kLineDDA, {{3, 3}, {4, 4}});
+    f.app.panelCommand(61);
+    EXPECT_EQ(std::make_pair(first.active, second.active), std::make_pair(true, false));
+    f.app.onMainMenu2D(5);
+    EXPECT_EQ(std::make_pair(f.app.mode.is3D, f.app.mode.panelShown), std::make_pair(true, 1));
+    f.app.onMainMenu3D(5);
+    EXPECT_EQ(f.window.titles, (std::vector<std::string>{"3D PIXELFORGE", "2D PIXELFORGE"}));
 }
 
 // A typed point moves the active point; a typed weight reaches a rational curve.
