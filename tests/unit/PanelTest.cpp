@@ -208,7 +208,8 @@ TEST(PanelCommands, KnotFieldsAndTheActiveNurbs) {
 }
 
 // The exit entries ask for the end screen and one frame; the next-object button moves the
-// activity on; the switch to 3D and back retitles the window.
+// activity on; the switch to 3D attaches the 3D menu, and it and the way back retitle the
+// window.
 TEST(PanelCommands, ExitNextObjectAndTheModeSwitch) {
     const std::function<void(Application&)> exits[] = {[](Application& a) { a.panelCommand(104); },
                                                        [](Application& a) { a.onMainMenu2D(100); },
@@ -226,6 +227,10 @@ TEST(PanelCommands, ExitNextObjectAndTheModeSwitch) {
     EXPECT_EQ(std::make_pair(first.active, second.active), std::make_pair(true, false));
     f.app.onMainMenu2D(5);
     EXPECT_EQ(std::make_pair(f.app.mode.is3D, f.app.mode.panelShown), std::make_pair(true, 1));
+    const auto& menu3D = f.menus.menus.at(std::size_t(f.menus.attached)).entries;
+    EXPECT_TRUE(std::any_of(menu3D.begin(), menu3D.end(), [](const auto& e) {
+        return e.label == "Prepnout do modu 2D PIXELFORGE" && e.value == 5;
+    }));
     f.app.onMainMenu3D(5);
     EXPECT_EQ(f.window.titles, (std::vector<std::string>{"3D PIXELFORGE", "2D PIXELFORGE"}));
 }
