@@ -138,11 +138,12 @@ TEST(PanelCommands, ColoursSizesSegmentsKnotsAndHiding) {
     n.knotCount = 3;
     f.app.buildPanel2D(1);
     Panel& p = *f.app.panels.panel;
-    p.userSetInt(*find(p, "Pozadi:"), 1);
+    p.userSetInt(*find(p, "Pozadi:"), 0);
     p.userSetInt(*find(p, "Objekt:"), 5);
     p.userSetInt(*find(p, "Rid. polygon:"), 7);
     p.userSetInt(*find(p, "Neaktivni bod:"), 5);
-    EXPECT_EQ(f.overlays.clearColor.b, 0.5f);
+    const Rgb& clear = f.overlays.clearColor;
+    EXPECT_EQ((std::array<float, 3>{clear.r, clear.g, clear.b}), (std::array<float, 3>{1, 1, 1}));
     EXPECT_EQ((std::array<float, 3>{f.app.colors.objectColor.r, f.app.colors.objectColor.g,
                                     f.app.colors.objectColor.b}),
               (std::array<float, 3>{0, 1, 1}));
@@ -225,13 +226,17 @@ TEST(PanelCommands, ExitNextObjectAndTheModeSwitch) {
     SceneObject& second = f.add(kLineDDA, {{3, 3}, {4, 4}});
     f.app.panelCommand(61);
     EXPECT_EQ(std::make_pair(first.active, second.active), std::make_pair(true, false));
+    f.app.settings2D.showControlPoints = 0;
     f.app.onMainMenu2D(5);
-    EXPECT_EQ(std::make_pair(f.app.mode.is3D, f.app.mode.panelShown), std::make_pair(true, 1));
+    EXPECT_EQ(
+        std::make_tuple(f.app.mode.is3D, f.app.mode.panelShown, f.app.settings2D.showControlPoints),
+        std::make_tuple(true, 1, 1));
     const auto& menu3D = f.menus.menus.at(std::size_t(f.menus.attached)).entries;
     EXPECT_TRUE(std::any_of(menu3D.begin(), menu3D.end(), [](const auto& e) {
         return e.label == "Prepnout do modu 2D PIXELFORGE" && e.value == 5;
     }));
     f.app.onMainMenu3D(5);
+    EXPECT_EQ(std::make_pair(f.app.mode.is3D, f.app.mode.panelShown), std::make_pair(false, 1));
     EXPECT_EQ(f.window.titles, (std::vector<std::string>{"3D PIXELFORGE", "2D PIXELFORGE"}));
 }
 
