@@ -1,7 +1,18 @@
 #include <gtest/gtest.h>
+#include <sys/resource.h>
+
+#include <csignal>
 
 #include "Support.h"
 #include "io/BitmapEncoders.h"
+#include "io/ImageFiles.h"
+#include "io/PngEncoder.h"
+
+// A reader of our own for the PNG that stb_image_write makes.
+#define STB_IMAGE_IMPLEMENTATION
+#define STB_IMAGE_STATIC
+#define STBI_ONLY_PNG
+#include <stb/stb_image.h>
 
 namespace {
 
@@ -33,6 +44,53 @@ TEST(BitmapEncoders, ExactBytes) {
     EXPECT_EQ(frame.size(), 801u * 3 * 3);
     ASSERT_TRUE(frame.allocate(-5, 7));
     EXPECT_EQ(frame.size(), 0u);
+}
+
+// The extension in either case names the format; a PNG holds the rows top first.
+TEST(ImageFiles, FormatByExtensionEncodingAndWholeFiles) {
+    const std::pair<const char*, std::optional<ImageFormat>> names[] = {
+        {"a.png", ImageFormat::Png},
+        {"d/A.BMP", ImageFormat::Bmp},
+        {"x.y.Tga", ImageFormat::Tga},
+        {"png", {}},
+        {"a.jpg", {}},
+        {"a.bmp/c", {}},
+        {"a.tga.txt", {}}};
+    for (const auto& [name, format] : names)
+        EXPECT_EQ(imageFormatFor(name), format) << name;
+    const RgbPixels picture{2, 2, kPicture.data()};
+    EXPECT_EQ(encodeImage(ImageFormat::Bmp, picture), kBmp);
+    EXPECT_EQ(encodeImage(ImageFormat::Tga, picture), kTga);
+    // Three pixels a row, so that a wrong row stride shows.
+    const Bytes rows = {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 17, 18};
+    const Bytes png = encodeImage(ImageFormat::Png, {3, 2, rows.data()});
+    int w = 0, h = 0, channels = 0;
+    stbi_uc* rgb =
+        stbi_load_from_memory(png.data(), static_cast<int>(png.size()), &w, &h, &channels, 3);
+    ASSERT_NE(rgb, nullptr);
+    EXPECT_EQ(Bytes(rgb, rgb + 18),
+              (Bytes{10, 11, 12, 13, 14, 15, 16, 17, 18, 1, 2, 3, 4, 5, 6, 7, 8, 9}));
+    EXPECT_EQ((std::array<int, 3>{w, h, channels}), (std::array<int, 3>{3, 2, 3}));
+    stbi_image_free(rgb);
+    EXPECT_TRUE(encodePng({2, 0, kPicture.data()}).empty());
+    EXPECT_TRUE(encodePng({2, 2, nullptr}).empty());
+
+    ScratchDir dir;
+    EXPECT_TRUE(writeWholeFile(dir.path("p.tga"), kTga));
+    EXPECT_EQ(fileBytes(dir.path("p.tga")), std::string(kTga.begin(), kTga.end()));
+    EXPECT_FALSE(writeWholeFile(dir.path("no/p.tga"), kTga));
+    // A file cut short, here by a size limit of 8 bytes, is removed.
+    rlimit limit{};
+    getrlimit(RLIMIT_FSIZE, &limit);
+    rlimit small = limit;
+    small.rlim_cur = 8;
+    const auto handler = std::signal(SIGXFSZ, SIG_IGN);
+    setrlimit(RLIMIT_FSIZE, &small);
+    const bool cut = writeWholeFile(dir.path("cut.tga"), kTga);
+    setrlimit(RLIMIT_FSIZE, &limit);
+    std::signal(SIGXFSZ, handler);
+    EXPECT_FALSE(cut);
+    EXPECT_FALSE(std::filesystem::exists(dir.path("cut.tga")));
 }
 
 // Each command reports, writes its file and resets the name field. The extension is added

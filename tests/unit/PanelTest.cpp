@@ -138,14 +138,19 @@ TEST(PanelCommands, ColoursSizesSegmentsKnotsAndHiding) {
     n.knotCount = 3;
     f.app.buildPanel2D(1);
     Panel& p = *f.app.panels.panel;
-    p.userSetInt(*find(p, "Pozadi:"), 1);
+    p.userSetInt(*find(p, "Pozadi:"), 0);
     p.userSetInt(*find(p, "Objekt:"), 5);
     p.userSetInt(*find(p, "Rid. polygon:"), 7);
-    EXPECT_EQ(f.overlays.clearColor.b, 0.5f);
+    p.userSetInt(*find(p, "Neaktivni bod:"), 5);
+    const Rgb& clear = f.overlays.clearColor;
+    EXPECT_EQ((std::array<float, 3>{clear.r, clear.g, clear.b}), (std::array<float, 3>{1, 1, 1}));
     EXPECT_EQ((std::array<float, 3>{f.app.colors.objectColor.r, f.app.colors.objectColor.g,
                                     f.app.colors.objectColor.b}),
               (std::array<float, 3>{0, 1, 1}));
     EXPECT_EQ(f.app.colors.polygonColor.g, 0.5f);
+    const Rgb& inactive = f.app.colors.inactiveColor;
+    EXPECT_EQ((std::array<float, 3>{inactive.r, inactive.g, inactive.b}),
+              (std::array<float, 3>{0, 1, 1}));
 
     p.userSetInt(*find(p, "Aprox. useckami:"), 10);
     EXPECT_EQ(f.app.algorithms.curveAlgo.sampleCount, 11);
@@ -161,6 +166,78 @@ TEST(PanelCommands, ColoursSizesSegmentsKnotsAndHiding) {
     EXPECT_EQ(f.app.panels.master.rightStrip(), 0);
     f.app.onIdle();
     EXPECT_TRUE(f.app.panels.master.panels().empty());
+}
+
+// The knot fields reach every active NURBS as far as its knots go, never past the hundredth;
+// the panel the menu builds shows the knots of the active NURBS and zeros after them.
+TEST(PanelCommands, KnotFieldsAndTheActiveNurbs) {
+    AppFixture f;
+    const auto nurbs = [&f](int32_t kind, int count, std::size_t size, bool active) {
+        SceneObject& o = f.add(kind, {{0, 0}, {1, 1}}, false);
+        o.active = active;
+        o.knotCount = count;
+        o.knots.assign(size, 42.0f);
+        return &o;
+    };
+    SceneObject* shortVector = nurbs(kNurbsCircle, 5, 3, true);
+    SceneObject* cut = nurbs(kNurbsBezier, 2, 3, true);
+    SceneObject* many = nurbs(kNurbsCircle, 120, 120, true);
+    SceneObject* inactive = nurbs(kNurbsCircle, 3, 3, false);
+    SceneObject* line = nurbs(kLineDDA, 3, 3, true);
+    for (int k = 0; k < 100; ++k)
+        f.app.mirrors.knotValues[k] = float(k + 1);
+    f.app.panelCommand(205);
+    EXPECT_EQ(shortVector->knots, (std::vector<float>{1, 2, 3}));
+    EXPECT_EQ(cut->knots, (std::vector<float>{1, 2, 42}));
+    EXPECT_EQ((std::array<float, 3>{many->knots[0], many->knots[99], many->knots[100]}),
+              (std::array<float, 3>{1, 100, 42}));
+    EXPECT_EQ(inactive->knots, (std::vector<float>{42, 42, 42}));
+    EXPECT_EQ(line->knots, (std::vector<float>{42, 42, 42}));
+
+    shortVector->active = many->active = false;
+    f.app.mode.panelShown = 0;
+    f.app.onMainMenu2D(13);
+    ASSERT_NE(f.app.panels.panel, nullptr);
+    EXPECT_EQ(f.app.mode.panelShown, 1);
+    const float* fields = f.app.mirrors.knotValues;
+    EXPECT_EQ((std::vector<float>(fields, fields + 4)), (std::vector<float>{1, 2, 0, 0}));
+    EXPECT_EQ(fields[99], 0.0f);
+    EXPECT_EQ(f.app.panels.handles.knotSpinners[1]->floatValue, 2.0f);
+    Panel* shown = f.app.panels.panel;
+    f.app.onMainMenu2D(13);  // a panel already shown stays as it is
+    EXPECT_EQ(f.app.panels.panel, shown);
+}
+
+// The exit entries ask for the end screen and one frame; the next-object button moves the
+// activity on; the switch to 3D attaches the 3D menu, and it and the way back retitle the
+// window.
+TEST(PanelCommands, ExitNextObjectAndTheModeSwitch) {
+    const std::function<void(Application&)> exits[] = {[](Application& a) { a.panelCommand(104); },
+                                                       [](Application& a) { a.onMainMenu2D(100); },
+                                                       [](Application& a) { a.onMainMenu3D(100); }};
+    for (const auto& exit : exits) {
+        AppFixture f;
+        exit(f.app);
+        EXPECT_EQ(std::make_pair(f.app.screens.exitScreen, f.window.redisplays),
+                  std::make_pair(1, 1));
+    }
+    AppFixture f;
+    SceneObject& first = f.add(kLineDDA, {{1, 1}, {2, 2}});
+    SceneObject& second = f.add(kLineDDA, {{3, 3}, {4, 4}});
+    f.app.panelCommand(61);
+    EXPECT_EQ(std::make_pair(first.active, second.active), std::make_pair(true, false));
+    f.app.settings2D.showControlPoints = 0;
+    f.app.onMainMenu2D(5);
+    EXPECT_EQ(
+        std::make_tuple(f.app.mode.is3D, f.app.mode.panelShown, f.app.settings2D.showControlPoints),
+        std::make_tuple(true, 1, 1));
+    const auto& menu3D = f.menus.menus.at(std::size_t(f.menus.attached)).entries;
+    EXPECT_TRUE(std::any_of(menu3D.begin(), menu3D.end(), [](const auto& e) {
+        return e.label == "Prepnout do modu 2D PIXELFORGE" && e.value == 5;
+    }));
+    f.app.onMainMenu3D(5);
+    EXPECT_EQ(std::make_pair(f.app.mode.is3D, f.app.mode.panelShown), std::make_pair(false, 1));
+    EXPECT_EQ(f.window.titles, (std::vector<std::string>{"3D PIXELFORGE", "2D PIXELFORGE"}));
 }
 
 // A typed point moves the active point; a typed weight reaches a rational curve.

@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <sstream>
+
+#include "app/BenchReport.h"
 #include "app/SceneBench.h"
 #include "io/PvfReader.h"
 
@@ -48,4 +51,32 @@ TEST(SceneBench, SpreadTakesTheMiddleOrTheMeanOfTheTwoMiddleTimes) {
         EXPECT_EQ(t.medianMs, c.median);
         EXPECT_EQ(t.maxMs, c.max);
     }
+}
+
+// Both reports into one stream: the table must not leave its fixed notation behind.
+TEST(BenchReport, TableColumnsAndCsvFigures) {
+    const std::vector<BenchRow> rows = {{1, "Usecka DDA algoritmus", 1000, {0.5, 1, 2}, {2, 3, 8}},
+                                        {12, "Kruznice", 0, {0.25, 0.25, 0.25}, {}}};
+    std::ostringstream out;
+    writeBenchTable(out, rows);
+    writeBenchCsv(out, rows);
+    EXPECT_EQ(out.str(),
+              "                                          compute [us]"
+              "                          emission [us]\n"
+              "  #  object                      pixels       min    median       max   ns/px"
+              "       min    median       max   ns/px  compute/emission\n"
+              "  1  Usecka DDA algoritmus         1000"
+              "    500.00   1000.00   2000.00  1000.0   2000.00   3000.00   8000.00  3000.0"
+              "             0.333\n"
+              " 12  Kruznice                         0"
+              "    250.00    250.00    250.00     0.0      0.00      0.00      0.00     0.0"
+              "             0.000\n"
+              "position,object,pixels,compute_min_us,compute_median_us,compute_max_us,"
+              "compute_ns_per_pixel,emission_min_us,emission_median_us,emission_max_us,"
+              "emission_ns_per_pixel,compute_to_emission\n"
+              "1,Usecka DDA algoritmus,1000,500,1000,2000,1000,2000,3000,8000,3000,0.333333\n"
+              "12,Kruznice,0,250,250,250,0,0,0,0,0,0\n");
+    EXPECT_EQ(benchClockLine(7),
+              "clock: std::chrono::steady_clock, 1000000000 ticks per second, read by each "
+              "algorithm object's SpeedTimer; 7 timed runs per figure after one warm-up run");
 }
