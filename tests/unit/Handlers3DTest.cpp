@@ -1,0 +1,159 @@
+#include <gtest/gtest.h>
+
+#include "Support.h"
+#include "input/InputCodes.h"
+
+namespace {
+
+using Ints = std::vector<int>;
+
+// The 3D mode with a panel holding the 3D point fields, Z and "Aktivni bod:" disabled as a
+// new panel has them, and one grey Ferguson patch from the menu.
+struct Surfaces : AppFixture {
+    Surfaces() {
+        app.mode.is3D = true;
+        app.buildPanel2D(1);
+        Panel& p = *app.panels.panel;
+        (h.pointZ = &p.addIntSpinner(p.root(), "Z", &app.mirrors.activeZ))->disable();
+        (h.activePointSpinner = &p.addIntSpinner(p.root(), "k", &app.editing.activePoint))
+            ->disable();
+        app.onSurfaceMenu(kSurfaceFerguson, 6);
+    }
+    void key(int special, int modifiers = 0) {
+        window.modifierState = modifiers;
+        app.onSpecialKey(special, 0, 0);
+    }
+    // Each surface's kind, negative when inactive, then what X, Y and Z show.
+    Ints seen() {
+        Ints v;
+        for (const SceneObject& o : app.scene.surfaces3D)
+            v.push_back(o.active ? o.kind : -o.kind);
+        v.insert(v.end(), {h.pointX->intValue, h.pointY->intValue, h.pointZ->intValue});
+        return v;
+    }
+    SceneObject& patch() { return app.scene.surfaces3D.front(); }
+    PanelHandles& h = app.panels.handles;
+};
+
+// The flat start net: point 4i + j is (x_i, 0, z_j).
+Point3 net(std::size_t k) { return {-15.0f + 10 * float(k / 4), 0, 15.0f - 10 * float(k % 4)}; }
+
+bool near(const Point3& a, const Point3& b, float d) {
+    return std::abs(a.x - b.x) <= d && std::abs(a.y - b.y) <= d && std::abs(a.z - b.z) <= d;
+}
+
+TEST(SurfaceMenu, AddsTheActivePatchOnTheStartNetAndOffersItsFields) {
+    Surfaces f;
+    EXPECT_EQ(f.seen(), (Ints{15, -15, 0, 15}));
+    for (std::size_t k = 0; k < 16; ++k)
+        EXPECT_TRUE(near(f.patch().points[k], net(k), 0.0f)) << k;
+    EXPECT_EQ(f.patch().pointCount + f.app.editing.activePoint, 16);
+    EXPECT_FALSE(f.h.weight->enabled || f.app.mirrors.activeWeight != 0.0f);
+    EXPECT_TRUE(f.h.pointZ->enabled && f.h.activePointSpinner->enabled);
+    EXPECT_STREQ(f.app.mirrors.typeText, typeLabel(kSurfaceFerguson, true));
+}
+
+// A move sets the moved axis' mirror only; a turn sets all three, pauses passive motion and
+// after 359 more brings every point back up to rounding.
+TEST(SurfaceKeys, EachKeyMovesOrTurnsTheActivePointOrTheWholePatch) {
+    using namespace input;
+    const struct {
+        int key, modifiers;
+        Point3 point5;  // (-5, 0, 5) at the start
+        int x, y, z;    // the mirrors, from 9
+    } rows[] = {{kKeyLeft, 0, {-6, 0, 5}, -6, 9, 9},
+                {kKeyRight, 0, {-4, 0, 5}, -4, 9, 9},
+                {kKeyUp, 0, {-5, 1, 5}, 9, 1, 9},
+                {kKeyDown, 0, {-5, -1, 5}, 9, -1, 9},
+                {kKeyPageUp, 0, {-5, 0, 4}, 9, 9, 4},
+                {kKeyPageDown, kShift, {-5, 0, 6}, 9, 9, 6},
+                {kKeyLeft, kShift | kCtrl, {-6, 0, 5}, -6, 9, 9},
+                {kKeyLeft, kCtrl, {-5, 0.087262f, 4.999238f}, -5, 0, 4},
+                {kKeyRight, kCtrl, {-5, -0.087262f, 4.999238f}, -5, 0, 4},
+                {kKeyUp, kCtrl, {-4.911976f, 0, 5.086500f}, -4, 0, 5},
+                {kKeyDown, kCtrl, {-5.086500f, 0, 4.911976f}, -5, 0, 4},
+                {kKeyPageUp, kCtrl, {-4.999238f, -0.087262f, 5}, -4, 0, 5},
+                {kKeyPageDown, kCtrl, {-4.999238f, 0.087262f, 5}, -4, 0, 5}};
+    for (const auto& r : rows) {
+        Surfaces f;
+        f.app.editing.activePoint = 5;
+        f.app.mirrors.activeX = f.app.mirrors.activeY = f.app.mirrors.activeZ = 9;
+        f.key(r.key, r.modifiers);
+        EXPECT_TRUE(near(f.patch().points[5], r.point5, 1e-5f)) << r.key << " " << r.modifiers;
+        EXPECT_EQ(f.seen(), (Ints{15, r.x, r.y, r.z})) << r.key;
+        const bool turn = r.modifiers == kCtrl;
+        EXPECT_EQ(near(f.patch().points[0], net(0), 0.0f), !turn && r.modifiers != kShift);
+        EXPECT_EQ(f.app.editing.syncPaused, turn);
+        EXPECT_EQ(f.window.redisplays, 2);  // the menu's and the key's
+        for (int i = 1; turn && i < 360; ++i)
+            f.key(r.key, r.modifiers);
+        for (std::size_t k = 0; turn && k < 16; ++k)
+            EXPECT_TRUE(near(f.patch().points[k], net(k), 1e-3f)) << r.key << " " << k;
+    }
+}
+
+// Coons, rational and Ferguson patches from the menu; Enter from the Coons one shows point 0
+// of each; End shows point 6; Ctrl+End deletes all three.
+TEST(Keys3D, EnterWrapsEndRefreshesAndCtrlEndDeletesTheActivePatch) {
+    Surfaces f;
+    f.app.onSurfaceMenu(kSurfaceRationalBezier, 2);
+    EXPECT_TRUE(f.h.weight->enabled && f.app.mirrors.activeWeight == 1.0f);
+    f.app.onSurfaceMenu(kSurfaceCoons, 3);
+    SceneObject& rational = *std::next(f.app.scene.surfaces3D.begin());
+    rational.points[0] = {3.7f, -2.2f, 8.9f};
+    rational.weights[0] = 2.5f;
+    f.app.onKey(input::kKeyEnter, 0, 0);
+    EXPECT_EQ(f.seen(), (Ints{-10, 5, -15, 3, -2, 8}));
+    EXPECT_TRUE(f.h.weight->enabled && f.app.mirrors.activeWeight == 2.5f);
+    f.app.onKey(input::kKeyEnter, 0, 0);
+    EXPECT_FALSE(f.h.weight->enabled || f.app.mirrors.activeWeight != 0.0f);
+    f.app.onKey(input::kKeyEnter, 0, 0);
+    f.app.editing.activePoint = 6;
+    f.key(input::kKeyEnd);
+    EXPECT_EQ(f.seen(), (Ints{10, -5, -15, -5, 0, -5}));
+    f.key(input::kKeyEnd, input::kCtrl);
+    EXPECT_EQ(f.seen(), (Ints{5, -15, 0, 0, 0}));
+    EXPECT_TRUE(f.h.weight->enabled && f.app.mirrors.activeWeight == 1.0f);
+    EXPECT_EQ(f.app.editing.activePoint, -1);
+    f.key(input::kKeyEnd, input::kCtrl);
+    EXPECT_FALSE(f.h.weight->enabled);
+    f.key(input::kKeyEnd, input::kCtrl);
+    f.app.mirrors.activeX = f.app.mirrors.activeZ = 9;
+    f.key(input::kKeyEnd);
+    EXPECT_EQ(f.seen(), (Ints{0, 0, 0}));
+    EXPECT_FALSE(f.h.pointX->enabled || f.h.pointZ->enabled || f.h.activePointSpinner->enabled ||
+                 f.app.mirrors.activeWeight != 0.0f);
+}
+
+// The pick answers 6 on the press, nothing on the release; then the middle button turns the
+// view, and keys set presets (resetting the panel's rotation) or zoom.
+TEST(View3D, TheLeftButtonPicksTheMiddleButtonAndKeysTurnTheView) {
+    Surfaces f;
+    f.app.onSurfaceMenu(kSurfaceRationalBezier, 2);
+    f.patch().weights[6] = 2.5f;
+    f.views.pick = 6;
+    f.app.onMouse(input::kLeftButton, input::kButtonDown, 100, 100);
+    EXPECT_EQ(f.seen(), (Ints{5, -15, -5, 0, -5}));
+    EXPECT_EQ(f.app.mirrors.activeWeight, 2.5f);
+    f.views.pick = -1;
+    f.app.onMouse(input::kLeftButton, input::kButtonUp, 100, 100);
+    EXPECT_EQ(f.app.editing.activePoint + f.app.mirrors.activeX, -6);
+    f.app.onMouse(input::kMiddleButton, input::kButtonDown, 100, 100);
+    f.app.onDrag(120, 90);
+    f.app.onDrag(130, 95);
+    f.app.onMouse(input::kMiddleButton, input::kButtonUp, 130, 95);
+    f.app.onDrag(200, 200);
+    EXPECT_EQ(f.views.asked.size(), 2u);  // the middle button never picks
+    std::ostringstream seen;
+    for (char key : std::string(" +-+4312")) {
+        f.app.view3D.sceneRotation[0] = 0.5f;
+        f.app.onKey(static_cast<unsigned char>(key), 0, 0);
+        const View3D& v = f.app.view3D;
+        seen << key << v.rotY << "," << v.rotX << "," << v.zoom << (v.sceneRotation[0] == 1) << " ";
+    }
+    EXPECT_EQ(seen.str(),
+              " 30,-5,400 +30,-5,390 -30,-5,400 +30,-5,390 430,-5,390 3-180,-90,391 "
+              "10,0,391 2-90,0,391 ");
+}
+
+}  // namespace
