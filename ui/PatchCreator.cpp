@@ -36,7 +36,6 @@ void PatchCreator::onSurfaceMenu(int32_t kind, int value) {
     ObjectList& list = s.scene.surfaces3D;
     if (s.scene.findActive(list)) s.scene.current->active = false;
     list.push_front(startPatch(kind, kPatchColors[value - 1]));
-    s.scene.current = list.begin();
     s.editing.activePoint = 0;
     s.mirrors.activeWeight = 0.0f;  // a rational patch's first weight replaces it
     mirrorPatchPoint(list.front(), 0, s.mirrors);

@@ -42,17 +42,6 @@ bool near(const Point3& a, const Point3& b, float d) {
     return std::abs(a.x - b.x) <= d && std::abs(a.y - b.y) <= d && std::abs(a.z - b.z) <= d;
 }
 
-TEST(SurfaceMenu, AddsTheActivePatchOnTheStartNetAndOffersItsFields) {
-    Surfaces f;
-    EXPECT_EQ(f.seen(), (Ints{15, -15, 0, 15}));
-    for (std::size_t k = 0; k < 16; ++k)
-        EXPECT_TRUE(near(f.patch().points[k], net(k), 0.0f)) << k;
-    EXPECT_EQ(f.patch().pointCount + f.app.editing.activePoint, 16);
-    EXPECT_FALSE(f.h.weight->enabled || f.app.mirrors.activeWeight != 0.0f);
-    EXPECT_TRUE(f.h.pointZ->enabled && f.h.activePointSpinner->enabled);
-    EXPECT_STREQ(f.app.mirrors.typeText, typeLabel(kSurfaceFerguson, true));
-}
-
 // A move sets the moved axis' mirror only; a turn sets all three, pauses passive motion and
 // after 359 more brings every point back up to rounding.
 TEST(SurfaceKeys, EachKeyMovesOrTurnsTheActivePointOrTheWholePatch) {
@@ -92,10 +81,17 @@ TEST(SurfaceKeys, EachKeyMovesOrTurnsTheActivePointOrTheWholePatch) {
     }
 }
 
-// Coons, rational and Ferguson patches from the menu; Enter from the Coons one shows point 0
-// of each; End shows point 6; Ctrl+End deletes all three.
-TEST(Keys3D, EnterWrapsEndRefreshesAndCtrlEndDeletesTheActivePatch) {
+// The grey Ferguson patch; rational and Coons patches before it. Enter from the Coons one
+// shows point 0 of each in turn; Ctrl+End deletes them one by one; End shows point 6 or, with
+// none left, clears the fields.
+TEST(Keys3D, MenuMakesEnterWrapsCtrlEndDeletesAndEndRefreshes) {
     Surfaces f;
+    EXPECT_EQ(f.seen(), (Ints{15, -15, 0, 15}));
+    for (std::size_t k = 0; k < 16; ++k)
+        EXPECT_TRUE(near(f.patch().points[k], net(k), 0.0f)) << k;
+    EXPECT_EQ(f.patch().pointCount + f.patch().points.size() + f.app.editing.activePoint, 32u);
+    EXPECT_FALSE(f.h.weight->enabled || f.app.mirrors.activeWeight != 0.0f);
+    EXPECT_TRUE(f.h.pointZ->enabled && f.h.activePointSpinner->enabled);
     f.app.onSurfaceMenu(kSurfaceRationalBezier, 2);
     EXPECT_TRUE(f.h.weight->enabled && f.app.mirrors.activeWeight == 1.0f);
     f.app.onSurfaceMenu(kSurfaceCoons, 3);
@@ -105,28 +101,33 @@ TEST(Keys3D, EnterWrapsEndRefreshesAndCtrlEndDeletesTheActivePatch) {
     f.app.onKey(input::kKeyEnter, 0, 0);
     EXPECT_EQ(f.seen(), (Ints{-10, 5, -15, 3, -2, 8}));
     EXPECT_TRUE(f.h.weight->enabled && f.app.mirrors.activeWeight == 2.5f);
+    EXPECT_STREQ(f.app.mirrors.typeText, typeLabel(kSurfaceRationalBezier, true));
     f.app.onKey(input::kKeyEnter, 0, 0);
     EXPECT_FALSE(f.h.weight->enabled || f.app.mirrors.activeWeight != 0.0f);
     f.app.onKey(input::kKeyEnter, 0, 0);
-    f.app.editing.activePoint = 6;
-    f.key(input::kKeyEnd);
-    EXPECT_EQ(f.seen(), (Ints{10, -5, -15, -5, 0, -5}));
     f.key(input::kKeyEnd, input::kCtrl);
     EXPECT_EQ(f.seen(), (Ints{5, -15, 0, 0, 0}));
     EXPECT_TRUE(f.h.weight->enabled && f.app.mirrors.activeWeight == 1.0f);
-    EXPECT_EQ(f.app.editing.activePoint, -1);
+    EXPECT_EQ(f.app.editing.activePoint + f.app.screens.exitScreen, -1);
+    f.app.editing.activePoint = 6;
+    f.key(input::kKeyEnd);
+    EXPECT_EQ(f.seen(), (Ints{5, -15, -5, 0, -5}));
+    EXPECT_STREQ(f.app.mirrors.typeText, typeLabel(kSurfaceRationalBezier, true));
     f.key(input::kKeyEnd, input::kCtrl);
     EXPECT_FALSE(f.h.weight->enabled);
     f.key(input::kKeyEnd, input::kCtrl);
+    f.h.weight->enable();
     f.app.mirrors.activeX = f.app.mirrors.activeZ = 9;
     f.key(input::kKeyEnd);
     EXPECT_EQ(f.seen(), (Ints{0, 0, 0}));
     EXPECT_FALSE(f.h.pointX->enabled || f.h.pointZ->enabled || f.h.activePointSpinner->enabled ||
-                 f.app.mirrors.activeWeight != 0.0f);
+                 f.h.weight->enabled || f.app.mirrors.activeWeight != 0.0f);
+    EXPECT_EQ(f.window.redisplays, 9);  // three patches made, three Enters, three deletions
 }
 
-// The pick answers 6 on the press, nothing on the release; then the middle button turns the
-// view, and keys set presets (resetting the panel's rotation) or zoom.
+// The pick answers 6 on the press, nothing on the release; the middle button, then Ctrl with
+// the left, turn the view; then keys: rotY, rotX, zoom, whether the panel's rotation is back
+// at the identity and whether "Typ :" was filled.
 TEST(View3D, TheLeftButtonPicksTheMiddleButtonAndKeysTurnTheView) {
     Surfaces f;
     f.app.onSurfaceMenu(kSurfaceRationalBezier, 2);
@@ -143,17 +144,25 @@ TEST(View3D, TheLeftButtonPicksTheMiddleButtonAndKeysTurnTheView) {
     f.app.onDrag(130, 95);
     f.app.onMouse(input::kMiddleButton, input::kButtonUp, 130, 95);
     f.app.onDrag(200, 200);
-    EXPECT_EQ(f.views.asked.size(), 2u);  // the middle button never picks
+    f.window.modifierState = input::kCtrl;
+    f.app.onMouse(input::kLeftButton, input::kButtonDown, 10, 10);
+    f.app.onDrag(5, 12);
+    EXPECT_EQ(f.views.asked.size(), 3u);  // the middle button never picks
+    const float identity[16] = {1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1};
     std::ostringstream seen;
     for (char key : std::string(" +-+4312")) {
-        f.app.view3D.sceneRotation[0] = 0.5f;
+        std::fill(std::begin(f.app.view3D.sceneRotation), std::end(f.app.view3D.sceneRotation), 2);
+        f.app.mirrors.typeText[0] = '\0';
         f.app.onKey(static_cast<unsigned char>(key), 0, 0);
         const View3D& v = f.app.view3D;
-        seen << key << v.rotY << "," << v.rotX << "," << v.zoom << (v.sceneRotation[0] == 1) << " ";
+        seen << key << v.rotY << "," << v.rotX << "," << v.zoom << ","
+             << std::equal(identity, identity + 16, v.sceneRotation)
+             << (f.app.mirrors.typeText[0] != 0) << " ";
     }
     EXPECT_EQ(seen.str(),
-              " 30,-5,400 +30,-5,390 -30,-5,400 +30,-5,390 430,-5,390 3-180,-90,391 "
-              "10,0,391 2-90,0,391 ");
+              " 25,-3,40,00 +25,-3,39,01 -25,-3,40,01 +25,-3,39,01 425,-3,39,00 "
+              "3-180,-90,39,10 10,0,39,10 2-90,0,39,10 ");
+    EXPECT_EQ(f.window.redisplays, 14);  // two patches, three picks, three drags, six keys
 }
 
 }  // namespace
