@@ -10,12 +10,16 @@
 #include "input/FunctionKeys.h"
 #include "input/Keyboard.h"
 #include "input/Mouse2D.h"
+#include "input/Mouse3D.h"
 #include "input/PassiveMotion.h"
+#include "input/PatchSelection.h"
 #include "input/Placement.h"
+#include "input/SurfaceEdit.h"
 #include "model/AppState.h"
 #include "surfaces/ScenePass3D.h"
 #include "ui/ObjectCreators.h"
 #include "ui/Panels.h"
+#include "ui/PatchCreator.h"
 #include "ui/PointFields.h"
 
 // The one object that owns everything; the work is done by the concern objects below it.
@@ -34,13 +38,10 @@ class Application {
     CellSize viewportCells() { return window.viewportCells(); }
     void onKey(unsigned char key, int x, int y) { keyboard.onKey(key, x, y); }
     void onSpecialKey(int key, int x, int y) { functionKeys.onSpecialKey(key, x, y); }
-    // The 3D view comes with handlers of its own.
     void onMouse(int button, int state, int x, int y) {
-        if (!mode.is3D) mouse2D.onMouse(button, state, x, y);
+        mode.is3D ? mouse3D.onMouse(button, state, x, y) : mouse2D.onMouse(button, state, x, y);
     }
-    void onDrag(int x, int y) {
-        if (!mode.is3D) mouse2D.onDrag(x, y);
-    }
+    void onDrag(int x, int y) { mode.is3D ? mouse3D.onDrag(x, y) : mouse2D.onDrag(x, y); }
     void onPassiveMotion(int x, int y) { passive.onPassiveMotion(x, y); }
     ViewQueries::WorldPixel unprojectPoint(int x, int y) { return views.unprojectPoint(x, y); }
     void onMenuStatus(int, int, int) { editing.activePoint = -1; }
@@ -70,6 +71,7 @@ class Application {
     void onRationalCubicMenu(int value) { creators.onRationalCubicMenu(value); }
     void onBSplineMenu(int value) { creators.onBSplineMenu(value); }
     void onNurbsMenu(int value) { creators.onNurbsMenu(value); }
+    void onSurfaceMenu(int32_t kind, int value) { patchCreator.onSurfaceMenu(kind, value); }
     void finishPlacing() { placement.finishPlacing(); }
     void releaseScene();
 
@@ -105,10 +107,14 @@ class Application {
     FrameDriver frame;
     PointFields fields;
     Placement placement;
+    PatchSelection patches;
+    SurfaceEdit surfaceEdit;
     Keyboard keyboard;
     FunctionKeys functionKeys;
     Mouse2D mouse2D;
+    Mouse3D mouse3D;
     ObjectCreators creators;
+    PatchCreator patchCreator;
     PassiveMotion passive;
     FrameOverlays& overlays;
 };

@@ -7,7 +7,7 @@
 #include "input/ViewQueries.h"
 #include "model/ObjectKind.h"
 
-// The rows that act in one mode only name it; the other mode's rows join them there.
+// A row that acts in one mode only names it.
 void FunctionKeys::onSpecialKey(int key, int x, int y) {
     const bool in2D = !s.mode.is3D;
     switch (key) {
@@ -23,8 +23,16 @@ void FunctionKeys::onSpecialKey(int key, int x, int y) {
                 toggle(s.settings.showGrid, "SYSTEM: Rastrova mrizka ON",
                        "SYSTEM: Rastrova mrizka OFF");
             break;
+        case input::kKeyLeft:
+        case input::kKeyRight:
+        case input::kKeyUp:
+        case input::kKeyDown:
+        case input::kKeyPageUp:
+        case input::kKeyPageDown:
+            if (!in2D) surface.onKey(key, window.modifiers());
+            break;
         case input::kKeyEnd:
-            if (in2D && window.modifiers() == input::kCtrl) deleteActive2D();
+            end();
             break;
         case input::kKeyInsert:
             if (in2D) resumePlacing(x, y);
@@ -39,6 +47,18 @@ void FunctionKeys::toggle(int& flag, const char* onLine, const char* offLine) {
     out << (flag != 0 ? onLine : offLine) << std::endl;
     window.postRedisplay();
     fields.sync();  // the check box follows
+}
+
+// Ctrl+End deletes in either mode; End alone shows the active surface's point again.
+void FunctionKeys::end() {
+    const bool ctrl = window.modifiers() == input::kCtrl;
+    if (!s.mode.is3D) {
+        if (ctrl) deleteActive2D();
+    } else if (ctrl) {
+        patches.deleteActive();
+    } else {
+        patches.refreshFields();
+    }
 }
 
 // The object after the deleted one, the first after the last, becomes active.

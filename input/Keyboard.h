@@ -3,6 +3,7 @@
 #include <functional>
 
 #include "input/PanelFields.h"
+#include "input/PatchSelection.h"
 #include "input/Placement.h"
 #include "model/AppState.h"
 #include "model/WindowSystem.h"
@@ -16,14 +17,16 @@ class Keyboard {
         EditState& editing;
         Settings2D& settings;
         Screens& screens;
+        View3D& view;
     };
 
     Keyboard(const State& state, WindowSystem& windowSystem, PanelFields& panelFields,
-             Placement& placer, std::function<void()> onExit)
+             Placement& placer, PatchSelection& patchSelection, std::function<void()> onExit)
         : s(state),
           window(windowSystem),
           fields(panelFields),
           placement(placer),
+          patches(patchSelection),
           exitApplication(std::move(onExit)) {}
 
     void onKey(unsigned char key, int x, int y);
@@ -31,10 +34,13 @@ class Keyboard {
   private:
     void nextObject2D();
     void changePixelSize(int step);
+    void changeZoom(float step);
+    void viewPreset(unsigned char key);
 
     State s;
     WindowSystem& window;
     PanelFields& fields;
     Placement& placement;
+    PatchSelection& patches;
     std::function<void()> exitApplication;
 };

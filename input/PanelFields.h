@@ -19,6 +19,11 @@ class PanelFields {
     virtual void clearObject() = 0;
     // The fifteen knot fields at 0 and disabled, the weight field disabled.
     virtual void clearKnotsAndWeight() = 0;
+    // The 3D fields: X, Y and Z at 0, the weight at `weight` and disabled.
+    virtual void clearPoint3D(float weight) = 0;
+    // X, Y, Z and "Aktivni bod:" together.
+    virtual void setPatchFieldsEnabled(bool on) = 0;
+    virtual void setWeightEnabled(bool on) = 0;
     virtual void sync() = 0;
     // "Typ :" names the active object of the chosen list, "Cas [ms] :" shows its time.
     virtual void updateTypeLabel(bool for3D) = 0;

@@ -49,6 +49,9 @@ struct EditState {
     int placing = 0;
     int shiftPick = 0;
     bool syncPaused = false;
+    int viewDragging = 0;  // the 3D view turns with the mouse
+    int dragLastX = 0;     // window pixels
+    int dragLastY = 0;
 };
 
 // Each index into the nine editor colours has its RGB beside it; the passes use the RGB.

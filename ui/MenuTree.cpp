@@ -89,10 +89,25 @@ void buildMenus2D(MenuSystem& menus, const MenuCallbacks& cb) {
           {"Konec aplikace (ESC)", 100}});
 }
 
-// The surface submenus stand above these rows once the 3D mode draws surfaces.
+// The same six colours for every kind of patch.
+int colorMenu(MenuSystem& menus, MenuSystem::Callback callback) {
+    return menu(
+        menus, callback,
+        {{"Cervena", 1}, {"Zelena", 2}, {"Modra", 3}, {"Cerna", 4}, {"Azurova", 5}, {"Seda", 6}});
+}
+
 void buildMenus3D(MenuSystem& menus, const MenuCallbacks& cb) {
+    const int bezier = colorMenu(menus, cb.bezierSurface);
+    const int rational = colorMenu(menus, cb.rationalSurface);
+    const int coons = colorMenu(menus, cb.coonsSurface);
+    const int ferguson = colorMenu(menus, cb.fergusonSurface);
     menu(menus, cb.main3D,
-         {{"Panel nastroju ON", 13},
+         {sub("Bezierova bikubicka plocha", bezier),
+          sub("Bezierova racionalni bikubicka plocha", rational),
+          sub("Coonsova bikubicka plocha", coons),
+          sub("Fergusonova bikubicka plocha", ferguson),
+          kSeparator,
+          {"Panel nastroju ON", 13},
           kSeparator,
           {"Prepnout do modu 2D PIXELFORGE", 5},
           kSeparator,

@@ -5,6 +5,7 @@
 // The function each menu of the trees calls with the value of the chosen entry.
 struct MenuCallbacks {
     MenuSystem::Callback line, circle, ellipse, curve, rationalCubic, bspline, nurbs;
+    MenuSystem::Callback bezierSurface, rationalSurface, coonsSurface, fergusonSurface;
     MenuSystem::Callback main2D, main3D;
 };
 

@@ -1,6 +1,7 @@
 #include "ui/PointFields.h"
 
 #include <cstring>
+#include <initializer_list>
 
 #include "model/ObjectKind.h"
 
@@ -9,6 +10,22 @@ namespace {
 float weightOf(const SceneObject& o, int k) {
     const bool known = k >= 0 && static_cast<std::size_t>(k) < o.weights.size();
     return known ? o.weights[static_cast<std::size_t>(k)] : 0.0f;
+}
+
+// The 3D panel may lack a field the 2D one has, and the other way round.
+template <typename Action>
+void each(std::initializer_list<Control*> controls, Action action) {
+    for (Control* c : controls) {
+        if (c != nullptr) action(*c);
+    }
+}
+
+void setEnabled(Control& c, bool on) {
+    if (on) {
+        c.enable();
+    } else {
+        c.disable();
+    }
 }
 
 }  // namespace
@@ -55,6 +72,27 @@ void PointFields::clearKnotsAndWeight() {
         knot->disable();
     }
     panels.handles.weight->disable();
+}
+
+void PointFields::clearPoint3D(float weight) {
+    if (!shown()) return;
+    const PanelHandles& h = panels.handles;
+    each({h.pointX, h.pointY, h.pointZ}, [](Control& c) { c.setIntVal(0); });
+    each({h.weight}, [weight](Control& c) {
+        c.setFloatVal(weight);
+        c.disable();
+    });
+}
+
+void PointFields::setPatchFieldsEnabled(bool on) {
+    if (!shown()) return;
+    const PanelHandles& h = panels.handles;
+    each({h.pointX, h.pointY, h.pointZ, h.activePointSpinner},
+         [on](Control& c) { setEnabled(c, on); });
+}
+
+void PointFields::setWeightEnabled(bool on) {
+    if (shown()) each({panels.handles.weight}, [on](Control& c) { setEnabled(c, on); });
 }
 
 void PointFields::sync() {

@@ -23,6 +23,9 @@ class PointFields final : public PanelFields {
     void offerObject(const SceneObject& object, int k) override;
     void clearObject() override;
     void clearKnotsAndWeight() override;
+    void clearPoint3D(float weight) override;
+    void setPatchFieldsEnabled(bool on) override;
+    void setWeightEnabled(bool on) override;
     void sync() override;
     void updateTypeLabel(bool for3D) override;
     void rebuild() override;

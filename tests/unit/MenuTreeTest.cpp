@@ -97,4 +97,41 @@ Konec aplikace (ESC) = 100
 )");
 }
 
+// Every surface submenu offers the same six colours, entry=value/kind made; then the colours
+// that the last submenu's entries give.
+TEST(Menus, TheThreeDTreeWithTheKindAndColourEveryEntryMakes) {
+    AppFixture f;
+    f.app.onMainMenu2D(5);
+    application = &f.app;
+    std::ostringstream rows;
+    std::vector<float> rgb;
+    for (const auto& e : f.menus.menus[f.menus.attached].entries) {
+        rows << e.label << (e.isSubmenu ? ":" : " = " + std::to_string(e.value));
+        const auto& sub = f.menus.menus[e.isSubmenu ? e.value : f.menus.attached];
+        for (std::size_t i = 0; e.isSubmenu && i < sub.entries.size(); ++i) {
+            sub.callback(sub.entries[i].value);
+            const auto& c = f.app.scene.surfaces3D.front();
+            rows << " " << sub.entries[i].label << "=" << sub.entries[i].value << "/" << c.kind;
+            rgb.insert(rgb.end(), c.color, c.color + 3);
+        }
+        rows << "\n";
+    }
+    application = nullptr;
+    EXPECT_EQ(
+        rows.str(),
+        R"(Bezierova bikubicka plocha: Cervena=1/1 Zelena=2/1 Modra=3/1 Cerna=4/1 Azurova=5/1 Seda=6/1
+Bezierova racionalni bikubicka plocha: Cervena=1/5 Zelena=2/5 Modra=3/5 Cerna=4/5 Azurova=5/5 Seda=6/5
+Coonsova bikubicka plocha: Cervena=1/10 Zelena=2/10 Modra=3/10 Cerna=4/10 Azurova=5/10 Seda=6/10
+Fergusonova bikubicka plocha: Cervena=1/15 Zelena=2/15 Modra=3/15 Cerna=4/15 Azurova=5/15 Seda=6/15
+-------------------------------- = -1
+Panel nastroju ON = 13
+-------------------------------- = -1
+Prepnout do modu 2D PIXELFORGE = 5
+-------------------------------- = -1
+Konec aplikace (ESC) = 100
+)");
+    EXPECT_EQ(std::vector<float>(rgb.end() - 18, rgb.end()),
+              (std::vector<float>{1, 0, 0, 0, 1, 0, 0, 0, 1, 0, 0, 0, 0, 1, 1, .2f, .2f, .2f}));
+}
+
 }  // namespace
