@@ -67,7 +67,11 @@ class Render3DTarget {
 class RecordingRender3DTarget final : public Render3DTarget {
   public:
     void setMaterial(const Material& m) override {
-        log("material", m.ambient[0], m.diffuse[1], m.specular[2], m.shininess);
+        const float(&a)[4] = m.ambient;
+        const float(&d)[4] = m.diffuse;
+        const float(&s)[4] = m.specular;
+        log("material", a[0], a[1], a[2], a[3], d[0], d[1], d[2], d[3], s[0], s[1], s[2], s[3],
+            m.shininess);
     }
     void setLight(LightId l, const float (&m)[16], const float (&p)[4],
                   const float (&c)[4]) override {

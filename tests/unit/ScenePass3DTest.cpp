@@ -70,12 +70,13 @@ TEST(ScenePass3D, FrameSetUpFollowsTheLightingAndPlasticSwitches) {
     // Switches: surface lighting, plastic look, material, sphere map.
     const std::pair<std::array<int, 4>, Calls> cases[] = {
         {{1, 0, 1, 0},
-         {"material 0.33 0.57 0.81 20", light0, light1, "lighting on", "light1 on", "light0 on",
-          "lighting off", "light0 off", "light1 off", "normalize", "depth test", scene, "attach",
-          "point"}},
+         {"material 0.33 0.22 0.03 1 0.78 0.57 0.11 1 0.99 0.91 0.81 1 20", light0, light1,
+          "lighting on", "light1 on", "light0 on", "lighting off", "light0 off", "light1 off",
+          "normalize", "depth test", scene, "attach", "point"}},
         {{1, 1, 7, 0},
-         {"material 0.33 0.5 1 60", light0, light1, "lighting on", "light1 on", "light0 on", light1,
-          "lighting on", "light1 on", "normalize", "depth test", scene, "attach", "point"}},
+         {"material 0.33 0 0.33 1 1 0.5 1 1 1 1 1 1 60", light0, light1, "lighting on", "light1 on",
+          "light0 on", light1, "lighting on", "light1 on", "normalize", "depth test", scene,
+          "attach", "point"}},
         {{0, 1, 8, 0},
          {light1, "lighting on", "light1 on", "normalize", "depth test", scene, "attach", "point"}},
         {{0, 0, -1, 1},
