@@ -185,7 +185,10 @@ TEST(PanelCommands, KnotFieldsAndTheActiveNurbs) {
     SceneObject* line = nurbs(kLineDDA, 3, 3, true);
     for (int k = 0; k < 100; ++k)
         f.app.mirrors.knotValues[k] = float(k + 1);
+    f.app.editing.activePoint = 1;
+    f.app.mirrors.activeX = 7;  // the point fields are taken over too
     f.app.panelCommand(205);
+    EXPECT_EQ(line->points[1].x, 7.0f);
     EXPECT_EQ(shortVector->knots, (std::vector<float>{1, 2, 3}));
     EXPECT_EQ(cut->knots, (std::vector<float>{1, 2, 42}));
     EXPECT_EQ((std::array<float, 3>{many->knots[0], many->knots[99], many->knots[100]}),
