@@ -138,19 +138,18 @@ TEST(PanelCommands, ColoursSizesSegmentsKnotsAndHiding) {
     n.knotCount = 3;
     f.app.buildPanel2D(1);
     Panel& p = *f.app.panels.panel;
-    p.userSetInt(*find(p, "Pozadi:"), 0);
+    p.userSetInt(*find(p, "Pozadi:"), 1);
     p.userSetInt(*find(p, "Objekt:"), 5);
     p.userSetInt(*find(p, "Rid. polygon:"), 7);
-    p.userSetInt(*find(p, "Neaktivni bod:"), 5);
-    const Rgb& clear = f.overlays.clearColor;
-    EXPECT_EQ((std::array<float, 3>{clear.r, clear.g, clear.b}), (std::array<float, 3>{1, 1, 1}));
+    p.userSetInt(*find(p, "Neaktivni bod:"), 0);  // the first item counts too
+    EXPECT_EQ(f.overlays.clearColor.b, 0.5f);
     EXPECT_EQ((std::array<float, 3>{f.app.colors.objectColor.r, f.app.colors.objectColor.g,
                                     f.app.colors.objectColor.b}),
               (std::array<float, 3>{0, 1, 1}));
     EXPECT_EQ(f.app.colors.polygonColor.g, 0.5f);
     const Rgb& inactive = f.app.colors.inactiveColor;
     EXPECT_EQ((std::array<float, 3>{inactive.r, inactive.g, inactive.b}),
-              (std::array<float, 3>{0, 1, 1}));
+              (std::array<float, 3>{1, 0, 0}));
 
     p.userSetInt(*find(p, "Aprox. useckami:"), 10);
     EXPECT_EQ(f.app.algorithms.curveAlgo.sampleCount, 11);
@@ -186,7 +185,10 @@ TEST(PanelCommands, KnotFieldsAndTheActiveNurbs) {
     SceneObject* line = nurbs(kLineDDA, 3, 3, true);
     for (int k = 0; k < 100; ++k)
         f.app.mirrors.knotValues[k] = float(k + 1);
+    f.app.editing.activePoint = 1;
+    f.app.mirrors.activeX = 7;  // the point fields are taken over too
     f.app.panelCommand(205);
+    EXPECT_EQ(line->points[1].x, 7.0f);
     EXPECT_EQ(shortVector->knots, (std::vector<float>{1, 2, 3}));
     EXPECT_EQ(cut->knots, (std::vector<float>{1, 2, 42}));
     EXPECT_EQ((std::array<float, 3>{many->knots[0], many->knots[99], many->knots[100]}),
