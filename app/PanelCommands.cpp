@@ -73,6 +73,7 @@ void Application::panelCommand(int id) {
             window.postRedisplay();
             break;
         default:
+            panelCommand3D(id);
             break;
     }
     // A save resets the file name; the field shows it again.
@@ -132,13 +133,13 @@ void Application::fillKnotFields() {
     if (panels.panel != nullptr) panels.panel->syncLive();
 }
 
-// The 3D mode comes with its own panel; until then the switch shows its empty view.
 void Application::onMainMenu2D(int value) {
     if (value == 5) {
         if (mode.panelShown == 1) hidePanel();
         mode.panelShown = 1;
         mode.is3D = true;
         settings2D.showControlPoints = 1;
+        buildPanel3D(mode.mainWindow);
         buildMenus(true);
         window.setTitle("3D PIXELFORGE");
         attachMenu();
@@ -165,6 +166,13 @@ void Application::onMainMenu3D(int value) {
         buildMenus(false);
         window.setTitle("2D PIXELFORGE");
         attachMenu();
+        overlays.disableDepthAndLighting();
+    } else if (value == 13 && mode.panelShown == 0) {
+        mode.panelShown = 1;
+        buildPanel3D(mode.mainWindow);
+        editing.activePoint = -1;
+        mirrors.activeX = mirrors.activeY = mirrors.activeZ = 0;
+        panels.panel->syncLive();
     } else if (value == 100) {
         screens.exitScreen = 1;
     }

@@ -5,6 +5,8 @@
 #include <algorithm>
 #include <cstring>
 
+#include "ui/GlDragControls.h"
+
 namespace {
 
 constexpr float kFieldWidth = 110.0f;
@@ -116,10 +118,13 @@ void control(Panel& panel, const ControlRect& r) {
         case ControlType::ListBox:
             listBox(panel, r);
             break;
-        case ControlType::Column:
         case ControlType::Rotation:
+            rotationControl(panel, r);
+            break;
         case ControlType::Translation:
-            ImGui::TextUnformatted(c.label.c_str());
+            translationControl(panel, r);
+            break;
+        case ControlType::Column:
             break;
     }
 }

@@ -48,6 +48,7 @@ std::string Control::itemText(int itemId) const {
 void Control::readLive() {
     if (liveInt != nullptr) intValue = *liveInt;
     if (liveFloat != nullptr && type != ControlType::Rotation) floatValue = *liveFloat;
+    if (liveFloat2 != nullptr) floatValue2 = *liveFloat2;
     if (liveText != nullptr) text.assign(liveText, strnlen(liveText, liveTextSize));
 }
 
@@ -153,6 +154,16 @@ Control& Panel::addRotation(Control& in, const std::string& label, float* matrix
     return c;
 }
 
+Control& Panel::addTranslation(Control& in, const std::string& label, TranslationKind kind,
+                               float* x, float* y, int id) {
+    Control& c = add(in, ControlType::Translation, label, id);
+    c.translation = kind;
+    c.liveFloat = x;
+    c.liveFloat2 = kind == TranslationKind::XY ? y : nullptr;
+    c.readLive();
+    return c;
+}
+
 void Panel::edited(Control& c) {
     if (onUserChange) onUserChange(c);
     if (c.id != -1 && callback) callback(c.id);
@@ -179,6 +190,17 @@ void Panel::userSetText(Control& c, const std::string& text) {
 void Panel::userSetMatrix(Control& c, const float (&m)[16]) {
     if (!c.enabled || c.liveFloat == nullptr) return;
     std::copy(std::begin(m), std::end(m), c.liveFloat);
+    edited(c);
+}
+
+void Panel::userTranslate(Control& c, float dx, float dy) {
+    if (!c.enabled || c.type != ControlType::Translation) return;
+    c.readLive();  // others move the same values
+    const bool across = c.translation == TranslationKind::XY || c.translation == TranslationKind::X;
+    c.floatValue += c.speed * (across ? dx : dy);
+    if (c.translation == TranslationKind::XY) c.floatValue2 += c.speed * dy;
+    if (c.liveFloat != nullptr) *c.liveFloat = c.floatValue;
+    if (c.liveFloat2 != nullptr) *c.liveFloat2 = c.floatValue2;
     edited(c);
 }
 

@@ -180,6 +180,7 @@ struct FakeOverlays final : FrameOverlays {
     }
     void swapBuffers() override { calls.push_back("swap"); }
     void setClearColor(const Rgb& c) override { clearColor = c; }
+    void disableDepthAndLighting() override { calls.push_back("flat"); }
     CellSize viewport() override { return view; }
     void setViewport(const ImageRect& a) override {
         view = {a.width, a.height};
