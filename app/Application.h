@@ -92,6 +92,7 @@ class Application {
     void exitApplication();
     void hidePanel();
     void panelCommand3D(int id);
+    void reshapeToWindow();
     void recomputeColors();
     void fillKnotFields();
     void copyKnots();

@@ -31,6 +31,7 @@ void Application::panelCommand(int id) {
             break;
         case panel_id::kHidePanel:
             hidePanel();
+            reshapeToWindow();
             break;
         case panel_id::kNextObject:
             keyboard.onKey(input::kKeyEnter, 0, 0);
@@ -151,6 +152,8 @@ void Application::onMainMenu2D(int value) {
     } else if (value == 100) {
         screens.exitScreen = 1;
     }
+    // Another panel set covers other strips, another mode wants another projection.
+    if (value == 5 || value == 13) reshapeToWindow();
     window.postRedisplay();
 }
 
@@ -176,5 +179,7 @@ void Application::onMainMenu3D(int value) {
     } else if (value == 100) {
         screens.exitScreen = 1;
     }
+    // Another panel set covers other strips, another mode wants another projection.
+    if (value == 5 || value == 13) reshapeToWindow();
     window.postRedisplay();
 }

@@ -42,14 +42,19 @@ void Application::panelCommand3D(int id) {
             settings2D.showControlPoints = 1;
             onMainMenu3D(5);
             break;
-        case panel_id::kView: {
+        case panel_id::kView:
             if (panels.viewPanel != nullptr) panels.viewPanel->syncLive();
-            const CellSize size = window.windowSize();
-            reshape(size.width, size.height);
+            reshapeToWindow();
             window.postRedisplay();
             break;
-        }
         default:
             break;
     }
+}
+
+// The view set-up after a resize, at the size the window has: the projection follows the
+// mode, the pan and the zoom, the viewport the strips that panels cover.
+void Application::reshapeToWindow() {
+    const CellSize size = window.windowSize();
+    reshape(size.width, size.height);
 }

@@ -24,7 +24,9 @@ Pad dragSquare(const ControlRect& r) {
     ImGui::SetCursorPos(ImVec2(left, static_cast<float>(r.y)));
     ImGui::InvisibleButton("##pad", ImVec2(side, side));
     const ImVec2 delta = ImGui::GetIO().MouseDelta;
-    const bool dragged = ImGui::IsItemActive() && (delta.x != 0.0f || delta.y != 0.0f);
+    // The press's own frame moves nothing: the pointer may have jumped there from afar.
+    const bool held = ImGui::IsItemActive() && !ImGui::IsItemActivated();
+    const bool dragged = held && (delta.x != 0.0f || delta.y != 0.0f);
     const ImVec2 min = ImGui::GetItemRectMin();
     const char* label = r.control->label.c_str();
     const float textWidth = ImGui::CalcTextSize(label).x;

@@ -45,6 +45,14 @@ void separator(const ControlRect& r) {
                                         ImGui::GetColorU32(ImGuiCol_Separator));
 }
 
+void columnBar(const ControlRect& r) {
+    const ImVec2 origin = ImGui::GetWindowPos();
+    const float x = origin.x + static_cast<float>(r.x);
+    ImGui::GetWindowDrawList()->AddLine(ImVec2(x, origin.y + static_cast<float>(r.y)),
+                                        ImVec2(x, origin.y + static_cast<float>(r.y + r.height)),
+                                        ImGui::GetColorU32(ImGuiCol_Separator));
+}
+
 void textField(Panel& panel, const ControlRect& r) {
     Control& c = *r.control;
     char buffer[512];
@@ -125,6 +133,7 @@ void control(Panel& panel, const ControlRect& r) {
             translationControl(panel, r);
             break;
         case ControlType::Column:
+            if (c.intValue != 0) columnBar(r);
             break;
     }
 }

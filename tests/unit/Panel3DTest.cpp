@@ -152,6 +152,8 @@ TEST(ModeSwitch, BothListsAndBothPanelsComeAndGo) {
     f.app.panels.panel->userClick(find(*f.app.panels.panel, "3D Pixelforge"));
     PanelMaster& master = f.app.panels.master;
     EXPECT_EQ(master.bottomStrip() + master.rightStrip(), kBottomPanelHeight + kRightPanelWidth);
+    EXPECT_EQ((std::array{f.overlays.viewportY, f.overlays.calls.back() == "3D" ? 1 : 0}),
+              (std::array{kBottomPanelHeight, 1}));  // the 3D view above the view panel at once
     EXPECT_STREQ(f.app.mirrors.typeText, "Bezier surface");  // the active patch's
     EXPECT_EQ(pointFlags(f), "11110");                       // no weights
 
@@ -165,7 +167,8 @@ TEST(ModeSwitch, BothListsAndBothPanelsComeAndGo) {
 
     f.app.panels.panel->userClick(find(*f.app.panels.panel, "2D Pixelforge"));
     EXPECT_EQ(master.bottomStrip(), 0);
-    EXPECT_EQ(f.overlays.calls.back(), "flat");
+    EXPECT_EQ((std::vector(f.overlays.calls.end() - 2, f.overlays.calls.end())),
+              (std::vector<std::string>{"flat", "2D 550x592"}));  // the 2D view at once
     EXPECT_EQ(f.window.titles, (std::vector<std::string>{"3D PIXELFORGE", "2D PIXELFORGE"}));
     EXPECT_EQ(f.app.scene.objects2D.size() + f.app.scene.surfaces3D.size(), 2u);
     EXPECT_STREQ(f.app.mirrors.typeText, "Line Opt. DDA");
