@@ -34,8 +34,7 @@ void Application::panelCommand3D(int id) {
         case panel_id::kViewXY:
         case panel_id::kViewYZ:
         case panel_id::kViewZX:
-            presetView(view3D, id);
-            if (panels.viewPanel != nullptr) panels.viewPanel->syncLive();
+            presetView(view3D, id);  // the scene ball draws the matrix it turns: no sync
             window.postRedisplay();
             break;
         case panel_id::kTo2D:

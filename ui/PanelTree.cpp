@@ -48,7 +48,6 @@ std::string Control::itemText(int itemId) const {
 void Control::readLive() {
     if (liveInt != nullptr) intValue = *liveInt;
     if (liveFloat != nullptr && type != ControlType::Rotation) floatValue = *liveFloat;
-    if (liveFloat2 != nullptr) floatValue2 = *liveFloat2;
     if (liveText != nullptr) text.assign(liveText, strnlen(liveText, liveTextSize));
 }
 
@@ -194,13 +193,11 @@ void Panel::userSetMatrix(Control& c, const float (&m)[16]) {
 }
 
 void Panel::userTranslate(Control& c, float dx, float dy) {
-    if (!c.enabled || c.type != ControlType::Translation) return;
-    c.readLive();  // others move the same values
+    if (!c.enabled || c.type != ControlType::Translation || c.liveFloat == nullptr) return;
     const bool across = c.translation == TranslationKind::XY || c.translation == TranslationKind::X;
-    c.floatValue += c.speed * (across ? dx : dy);
-    if (c.translation == TranslationKind::XY) c.floatValue2 += c.speed * dy;
-    if (c.liveFloat != nullptr) *c.liveFloat = c.floatValue;
-    if (c.liveFloat2 != nullptr) *c.liveFloat2 = c.floatValue2;
+    *c.liveFloat += c.speed * (across ? dx : dy);
+    if (c.liveFloat2 != nullptr) *c.liveFloat2 += c.speed * dy;
+    c.readLive();
     edited(c);
 }
 

@@ -79,7 +79,6 @@ class Control {
     float low = 0.0f, high = 0.0f;
     int intValue = 0;
     float floatValue = 0.0f;
-    float floatValue2 = 0.0f;  // y of an XY translation
     std::string text;
     std::vector<std::pair<int, std::string>> items;
     std::vector<std::unique_ptr<Control>> children;
