@@ -58,6 +58,8 @@ class Application {
     bool saveBmp(const char* name) { return saves.saveBmp(name); }
     bool saveTga(const char* name) { return saves.saveTga(name); }
     void buildPanel2D(int mainWindow);
+    // The right panel and the view panel along the bottom.
+    void buildPanel3D(int mainWindow);
     void panelCommand(int id);
     void buildMenus(bool for3D);
     // The tree just built goes on the main window's right button.
@@ -93,6 +95,8 @@ class Application {
     void mirrorActivePoints();
     void exitApplication();
     void hidePanel();
+    void panelCommand3D(int id);
+    void reshapeToWindow();
     void recomputeColors();
     void fillKnotFields();
     void copyKnots();

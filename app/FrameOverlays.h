@@ -40,6 +40,8 @@ class FrameOverlays {
     virtual void endImage(const ImageRect& rect, unsigned int texture) = 0;
     virtual void swapBuffers() = 0;
     virtual void setClearColor(const Rgb& color) = 0;
+    // Back to flat drawing: what the 3D mode switched on is off.
+    virtual void disableDepthAndLighting() = 0;
 
     virtual CellSize viewport() = 0;
     // From the lower left corner of the window; the panels' strips stay outside.

@@ -127,6 +127,11 @@ void GlOverlays::swapBuffers() { glutSwapBuffers(); }
 
 void GlOverlays::setClearColor(const Rgb& c) { glClearColor(c.r, c.g, c.b, 1.0f); }
 
+void GlOverlays::disableDepthAndLighting() {
+    glDisable(GL_DEPTH_TEST);
+    glDisable(GL_LIGHTING);
+}
+
 CellSize GlOverlays::viewport() {
     GLint v[4] = {};
     glGetIntegerv(GL_VIEWPORT, v);

@@ -13,6 +13,7 @@ class GlOverlays final : public FrameOverlays {
     void endImage(const ImageRect& rect, unsigned int texture) override;
     void swapBuffers() override;
     void setClearColor(const Rgb& color) override;
+    void disableDepthAndLighting() override;
     CellSize viewport() override;
     void setViewport(const ImageRect& area) override;
     void projection2D(int width, int height) override;

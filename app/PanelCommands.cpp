@@ -31,6 +31,7 @@ void Application::panelCommand(int id) {
             break;
         case panel_id::kHidePanel:
             hidePanel();
+            reshapeToWindow();
             break;
         case panel_id::kNextObject:
             keyboard.onKey(input::kKeyEnter, 0, 0);
@@ -73,6 +74,7 @@ void Application::panelCommand(int id) {
             window.postRedisplay();
             break;
         default:
+            panelCommand3D(id);
             break;
     }
     // A save resets the file name; the field shows it again.
@@ -132,13 +134,13 @@ void Application::fillKnotFields() {
     if (panels.panel != nullptr) panels.panel->syncLive();
 }
 
-// The 3D mode comes with its own panel; until then the switch shows its empty view.
 void Application::onMainMenu2D(int value) {
     if (value == 5) {
         if (mode.panelShown == 1) hidePanel();
         mode.panelShown = 1;
         mode.is3D = true;
         settings2D.showControlPoints = 1;
+        buildPanel3D(mode.mainWindow);
         buildMenus(true);
         window.setTitle("3D PIXELFORGE");
         attachMenu();
@@ -150,6 +152,8 @@ void Application::onMainMenu2D(int value) {
     } else if (value == 100) {
         screens.exitScreen = 1;
     }
+    // Another panel set covers other strips, another mode wants another projection.
+    if (value == 5 || value == 13) reshapeToWindow();
     window.postRedisplay();
 }
 
@@ -165,8 +169,17 @@ void Application::onMainMenu3D(int value) {
         buildMenus(false);
         window.setTitle("2D PIXELFORGE");
         attachMenu();
+        overlays.disableDepthAndLighting();
+    } else if (value == 13 && mode.panelShown == 0) {
+        mode.panelShown = 1;
+        buildPanel3D(mode.mainWindow);
+        editing.activePoint = -1;
+        mirrors.activeX = mirrors.activeY = mirrors.activeZ = 0;
+        panels.panel->syncLive();
     } else if (value == 100) {
         screens.exitScreen = 1;
     }
+    // Another panel set covers other strips, another mode wants another projection.
+    if (value == 5 || value == 13) reshapeToWindow();
     window.postRedisplay();
 }

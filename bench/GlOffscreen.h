@@ -44,6 +44,7 @@ class OffscreenOverlays final : public FrameOverlays {
     }
     void swapBuffers() override;
     void setClearColor(const Rgb& c) override { gl.setClearColor(c); }
+    void disableDepthAndLighting() override { gl.disableDepthAndLighting(); }
     CellSize viewport() override { return gl.viewport(); }
     void setViewport(const ImageRect& area) override { gl.setViewport(area); }
     void projection2D(int w, int h) override { gl.projection2D(w, h); }

@@ -5,6 +5,8 @@
 #include <algorithm>
 #include <cstring>
 
+#include "ui/GlDragControls.h"
+
 namespace {
 
 constexpr float kFieldWidth = 110.0f;
@@ -40,6 +42,14 @@ void separator(const ControlRect& r) {
     const float y = origin.y + static_cast<float>(r.y) + 4;
     ImGui::GetWindowDrawList()->AddLine(ImVec2(origin.x + static_cast<float>(r.x), y),
                                         ImVec2(origin.x + static_cast<float>(r.x + r.width), y),
+                                        ImGui::GetColorU32(ImGuiCol_Separator));
+}
+
+void columnBar(const ControlRect& r) {
+    const ImVec2 origin = ImGui::GetWindowPos();
+    const float x = origin.x + static_cast<float>(r.x);
+    ImGui::GetWindowDrawList()->AddLine(ImVec2(x, origin.y + static_cast<float>(r.y)),
+                                        ImVec2(x, origin.y + static_cast<float>(r.y + r.height)),
                                         ImGui::GetColorU32(ImGuiCol_Separator));
 }
 
@@ -116,10 +126,14 @@ void control(Panel& panel, const ControlRect& r) {
         case ControlType::ListBox:
             listBox(panel, r);
             break;
-        case ControlType::Column:
         case ControlType::Rotation:
+            rotationControl(panel, r);
+            break;
         case ControlType::Translation:
-            ImGui::TextUnformatted(c.label.c_str());
+            translationControl(panel, r);
+            break;
+        case ControlType::Column:
+            if (c.intValue != 0) columnBar(r);
             break;
     }
 }

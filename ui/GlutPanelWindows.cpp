@@ -105,7 +105,11 @@ void display() {
     }
     ImGui_ImplOpenGL2_NewFrame();
     ImGui::NewFrame();
+    // A control's command runs with the main window current and may open other panels.
+    const int self = glutGetWindow();
     drawPanel(*w->panel, w->master->layoutOf(*w->panel));
+    glutSetWindow(self);
+    ImGui::SetCurrentContext(w->context);
     ImGui::Render();
     glViewport(0, 0, int(io.DisplaySize.x), int(io.DisplaySize.y));
     glClearColor(0.86f, 0.86f, 0.86f, 1.0f);
@@ -135,6 +139,7 @@ void place(PanelMaster& master, Panel& panel) {
 
 void GlutPanelWindows::opened(Panel& panel) {
     const int main = panel.mainGfxWindow();
+    ImGuiContext* const previousContext = ImGui::GetCurrentContext();
     panel.windowId = glutCreateSubWindow(main, 0, 0, kRightPanelWidth, 100);
     PanelWindow& w = windows[panel.windowId];
     w.panel = &panel;
@@ -157,6 +162,8 @@ void GlutPanelWindows::opened(Panel& panel) {
     glutSpecialFunc(special);
     glutSpecialUpFunc(specialUp);
     glutSetWindow(main);
+    // Opened from another panel's command, maybe: that panel's frame goes on afterwards.
+    if (previousContext != nullptr) ImGui::SetCurrentContext(previousContext);
 }
 
 void GlutPanelWindows::closed(Panel& panel) {
@@ -194,8 +201,10 @@ void GlutPanelWindows::changed(Panel& panel) {
     glutSetWindow(previous);
 }
 
-// Text fields edit names, not the scene.
+// The command that follows runs with the main window current; text fields edit names, not
+// the scene.
 void GlutPanelWindows::edited(Panel& panel, Control& c) {
+    glutSetWindow(panel.mainGfxWindow());
     if (c.type == ControlType::TextEdit || c.type == ControlType::Button) return;
     if (c.liveInt != nullptr || c.liveFloat != nullptr)
         glutPostWindowRedisplay(panel.mainGfxWindow());

@@ -25,12 +25,16 @@ void addBackgroundItems(Control& box) {
     box.setIntVal(box.intValue);
 }
 
-namespace {
+void addSpeedFields(Panel& panel, PanelHandles& h, PanelMirrors& mirrors, int typeWidth) {
+    Control& speed = panel.addPanel(panel.root(), "Rasterizacni rychlost");
+    speed.setAlignment(Align::Center);
+    h.typeField = &panel.addTextEdit(speed, "Typ :", mirrors.typeText);
+    h.typeField->setW(typeWidth);
+    h.timeField = &panel.addFloatEdit(speed, "Cas [ms] :", &mirrors.lastTime);
+    h.typeField->disable();
+    h.timeField->disable();
+}
 
-constexpr int kButtonWidth = 140;
-
-// The main commands, the help and the save rollouts: the same in both modes but for the
-// first button.
 void addMainMenu(Panel& panel, Control& in, PanelMirrors& mirrors) {
     for (const auto& [label, id] : {std::pair{"Vypnout panel", panel_id::kHidePanel},
                                     std::pair{"Dalsi objekt", panel_id::kNextObject},
@@ -48,6 +52,8 @@ void addMainMenu(Panel& panel, Control& in, PanelMirrors& mirrors) {
     panel.addButton(save, "Uloz do bitmapy BMP", panel_id::kSaveBmp).setW(kButtonWidth);
     panel.addButton(save, "Uloz do bitmapy TGA", panel_id::kSaveTga).setW(kButtonWidth);
 }
+
+namespace {
 
 void addPointRollout(Panel& panel, PanelHandles& h, const PanelState& s) {
     Control& point = panel.addRollout(panel.root(), "Souradnice aktivniho bodu", true);
@@ -137,13 +143,7 @@ PanelHandles buildPanel2D(Panel& panel, const PanelState& s) {
     panel.addStaticText(panel.root(), "    ");
     panel.show();
     panel.addSeparator(panel.root());
-    Control& speed = panel.addPanel(panel.root(), "Rasterizacni rychlost");
-    speed.setAlignment(Align::Center);
-    h.typeField = &panel.addTextEdit(speed, "Typ :", s.mirrors.typeText);
-    h.typeField->setW(170);
-    h.timeField = &panel.addFloatEdit(speed, "Cas [ms] :", &s.mirrors.lastTime);
-    h.typeField->disable();
-    h.timeField->disable();
+    addSpeedFields(panel, h, s.mirrors, 170);
     Control& main = panel.addRollout(panel.root(), "Hlavni nabidka", false);
     panel.addButton(main, "3D Pixelforge", panel_id::kTo3D).setW(kButtonWidth);
     addMainMenu(panel, main, s.mirrors);

@@ -35,6 +35,12 @@ struct PanelState {
 // active object of the 2D list.
 PanelHandles buildPanel2D(Panel& panel, const PanelState& state);
 
+// The parts both modes share: the "Typ :" and time fields in their frame, and the main
+// commands with the help and save rollouts below the mode button.
+constexpr int kButtonWidth = 140;
+void addSpeedFields(Panel& panel, PanelHandles& handles, PanelMirrors& mirrors, int typeWidth);
+void addMainMenu(Panel& panel, Control& in, PanelMirrors& mirrors);
+
 // The nine editor colours and the five backgrounds, with their list box items.
 extern const char* const kColorNames[9];
 extern const Rgb kEditorColors[9];

@@ -1,6 +1,8 @@
 #include "ui/PanelLayout.h"
 
 #include <algorithm>
+#include <string>
+#include <vector>
 
 namespace {
 
@@ -20,6 +22,56 @@ int rowHeight(const Control& c) {
     return std::max(kRow, c.height);
 }
 
+constexpr int kCharWidth = 7;  // the panel font's advance
+constexpr int kPadSide = 50;   // the square of a rotation or translation control
+
+int textWidth(const std::string& text) { return kCharWidth * static_cast<int>(text.size()); }
+
+// The width a control asks for beside others in a row of columns.
+int naturalWidth(const Control& c) {
+    switch (c.type) {
+        case ControlType::Button:
+            return c.width > 0 ? c.width : textWidth(c.label) + 16;
+        case ControlType::Rotation:
+        case ControlType::Translation:
+            return std::max(kPadSide, textWidth(c.label) + 4);
+        case ControlType::Checkbox:
+        case ControlType::StaticText:
+            return textWidth(c.label) + 30;
+        case ControlType::Separator:
+        case ControlType::Column:
+            return 0;
+        case ControlType::Panel:
+        case ControlType::Rollout: {
+            int widest = textWidth(c.label) + 30;
+            for (const auto& child : c.children)
+                widest = std::max(widest, naturalWidth(*child) + 2 * kIndent);
+            return widest;
+        }
+        default:  // a label and its field
+            return textWidth(c.label) + 88;
+    }
+}
+
+// Columns as wide as their widest control, and what is left shared out evenly.
+std::vector<int> columnWidths(const Control& container, int width) {
+    std::vector<int> widths(1, 0);
+    for (const auto& child : container.children) {
+        if (child->type == ControlType::Column)
+            widths.push_back(0);
+        else
+            widths.back() = std::max(widths.back(), naturalWidth(*child));
+    }
+    const int count = static_cast<int>(widths.size());
+    int spare = width - (count - 1) * kGap;
+    for (int w : widths)
+        spare -= w;
+    if (spare < 0) return std::vector<int>(widths.size(), (width - (count - 1) * kGap) / count);
+    for (int& w : widths)
+        w += spare / count;
+    return widths;
+}
+
 class Layouter {
   public:
     explicit Layouter(PanelLayout& out) : layout(out) {}
@@ -28,22 +80,24 @@ class Layouter {
     int children(const Control& container, Cursor at) {
         const int top = at.y;
         int bottom = at.y;
+        const std::vector<int> widths = columnWidths(container, at.width);
+        std::size_t column = 0;
         int columnX = at.x;
-        int columnWidth = at.width;
-        const int columns = 1 + static_cast<int>(std::count_if(
-                                    container.children.begin(), container.children.end(),
-                                    [](const auto& c) { return c->type == ControlType::Column; }));
-        columnWidth = (at.width - (columns - 1) * kGap) / columns;
+        std::vector<std::size_t> bars;  // rows of the columns, stretched to the bottom below
         int y = top;
         for (const auto& child : container.children) {
             if (child->type == ControlType::Column) {
-                columnX += columnWidth + kGap;
+                columnX += widths[column++] + kGap;
+                bars.push_back(layout.rows.size());
+                layout.rows.push_back({child.get(), columnX - kGap / 2 - 1, top, 1, 0});
                 y = top;
                 continue;
             }
-            y = one(*child, {columnX, y, columnWidth});
+            y = one(*child, {columnX, y, widths[column]});
             bottom = std::max(bottom, y);
         }
+        for (std::size_t row : bars)
+            layout.rows[row].height = bottom - top - kGap;
         return bottom;
     }
 

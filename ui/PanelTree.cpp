@@ -153,6 +153,16 @@ Control& Panel::addRotation(Control& in, const std::string& label, float* matrix
     return c;
 }
 
+Control& Panel::addTranslation(Control& in, const std::string& label, TranslationKind kind,
+                               float* x, float* y, int id) {
+    Control& c = add(in, ControlType::Translation, label, id);
+    c.translation = kind;
+    c.liveFloat = x;
+    c.liveFloat2 = kind == TranslationKind::XY ? y : nullptr;
+    c.readLive();
+    return c;
+}
+
 void Panel::edited(Control& c) {
     if (onUserChange) onUserChange(c);
     if (c.id != -1 && callback) callback(c.id);
@@ -179,6 +189,15 @@ void Panel::userSetText(Control& c, const std::string& text) {
 void Panel::userSetMatrix(Control& c, const float (&m)[16]) {
     if (!c.enabled || c.liveFloat == nullptr) return;
     std::copy(std::begin(m), std::end(m), c.liveFloat);
+    edited(c);
+}
+
+void Panel::userTranslate(Control& c, float dx, float dy) {
+    if (!c.enabled || c.type != ControlType::Translation || c.liveFloat == nullptr) return;
+    const bool across = c.translation == TranslationKind::XY || c.translation == TranslationKind::X;
+    *c.liveFloat += c.speed * (across ? dx : dy);
+    if (c.liveFloat2 != nullptr) *c.liveFloat2 += c.speed * dy;
+    c.readLive();
     edited(c);
 }
 

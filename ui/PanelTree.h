@@ -28,6 +28,8 @@ enum class ControlType {
     Translation
 };
 enum class Align { Left, Center, Right };
+// Which way a translation control moves its values: XY two of them, the others one.
+enum class TranslationKind { XY, X, Y, Z };
 
 using PanelCallback = std::function<void(int id)>;
 
@@ -46,6 +48,8 @@ class Control {
     }
     void setFloatLimits(float lowest, float highest);
     void setSpeed(float s) { speed = s; }
+    // How much of a drag a rotation turns: 1 the whole arc, 0.5 half of it.
+    void setSpin(float s) { spin = s; }
     void setW(int w) { width = w; }
     void setH(int h) { height = h; }
     void setAlignment(Align a) { align = a; }
@@ -69,6 +73,8 @@ class Control {
     int width = 0;  // 0: the layout's default
     int height = 0;
     float speed = 1.0f;
+    float spin = 1.0f;
+    TranslationKind translation = TranslationKind::XY;
     bool limited = false;
     float low = 0.0f, high = 0.0f;
     int intValue = 0;
@@ -78,7 +84,8 @@ class Control {
     std::vector<std::unique_ptr<Control>> children;
 
     int* liveInt = nullptr;
-    float* liveFloat = nullptr;  // a float[16] for rotations
+    float* liveFloat = nullptr;   // a float[16] for rotations
+    float* liveFloat2 = nullptr;  // y of an XY translation
     char* liveText = nullptr;
     std::size_t liveTextSize = 0;
 
@@ -112,12 +119,18 @@ class Panel {
     Control& addListBox(Control& in, const std::string& label, int* live, int id = -1);
     // A float[16] matrix turned by dragging, an arcball.
     Control& addRotation(Control& in, const std::string& label, float* matrix, int id = -1);
+    // Dragging moves `x` (XY also `y`) by speed times the pixels dragged; a Y or Z control
+    // moves `x` with the vertical drag.
+    Control& addTranslation(Control& in, const std::string& label, TranslationKind kind, float* x,
+                            float* y = nullptr, int id = -1);
 
     // What a user does; each writes the live variable (clamped first) and calls back.
     void userSetInt(Control& c, int v);
     void userSetFloat(Control& c, float v);
     void userSetText(Control& c, const std::string& text);
     void userSetMatrix(Control& c, const float (&m)[16]);
+    // A drag over a translation control, in pixels, right and up positive.
+    void userTranslate(Control& c, float dx, float dy);
     void userClick(Control& button);
     void userToggle(Control& rollout);
 

@@ -180,6 +180,7 @@ struct FakeOverlays final : FrameOverlays {
     }
     void swapBuffers() override { calls.push_back("swap"); }
     void setClearColor(const Rgb& c) override { clearColor = c; }
+    void disableDepthAndLighting() override { calls.push_back("flat"); }
     CellSize viewport() override { return view; }
     void setViewport(const ImageRect& a) override {
         view = {a.width, a.height};
@@ -259,3 +260,31 @@ struct AppFixture {
     FakeViewQueries views;
     Application app;
 };
+
+// Panels read as data.
+inline Control& find(Panel& panel, const std::string& label) {
+    for (Control* c : panel.controls())
+        if (c->label == label) return *c;
+    throw std::runtime_error("no control " + label);
+}
+
+// Each control as its label (its type when it has none), "#id", "[low,high]", " w" width,
+// " >" right or " ^" centred, " s" speed in hundredths, list items and " =" the chosen one.
+inline std::string rows(Panel& panel) {
+    std::string text;
+    for (Control* c : panel.controls()) {
+        const bool blank = c->label.find_first_not_of(' ') == std::string::npos;
+        text += (blank ? typeWord(c->type) : c->label) + std::string(c->id == -1 ? "" : "#") +
+                (c->id == -1 ? "" : std::to_string(c->id));
+        if (c->limited)
+            text += "[" + std::to_string(int(c->low)) + "," + std::to_string(int(c->high)) + "]";
+        if (c->width != 0) text += " w" + std::to_string(c->width);
+        if (c->align != Align::Left) text += c->align == Align::Right ? " >" : " ^";
+        if (c->speed != 1.0f) text += " s" + std::to_string(std::lround(c->speed * 100));
+        for (const auto& [id, item] : c->items)
+            text += " " + std::to_string(id) + item;
+        if (!c->items.empty()) text += " =" + c->itemText(c->intValue);
+        text += "|";
+    }
+    return text;
+}
