@@ -55,19 +55,18 @@ TEST(Panel3D, ControlsInCreationOrderAndTheirLists) {
               "Z-X#14 w30|column|XY#305 s10|column|X#305 s10|column|Y#305 s10|column|"
               "Zoom#305 s10|column|");
 
-    f.app.onMainMenu3D(5);
-    f.app.textures.textureCount = 2;
-    f.app.onMainMenu2D(5);
-    EXPECT_NE(rows(f.right()).find("|Textura: > 0Zadna       2Textura_0 3Textura_1 =Zadna"),
-              std::string::npos);
+    flat.app.textures.textureCount = 2;  // two loaded textures, named after their places
+    flat.app.onMainMenu2D(5);
+    const std::string listed = rows(*flat.app.panels.panel);
+    EXPECT_NE(listed.find("Textura: > 0Zadna       2Textura_0 3Textura_1 ="), std::string::npos);
 }
 
 // "Aktivni bod:", X, Y, Z and the weight: 1 for enabled.
 std::string pointFlags(AppFixture& f) {
-    const PanelHandles& h = f.app.panels.handles;
     std::string flags;
-    for (Control* c : {h.activePointSpinner, h.pointX, h.pointY, h.pointZ, h.weight})
-        flags += c->enabled ? '1' : '0';
+    for (Control* c : f.app.panels.panel->controls())
+        if (c->id == panel_id::kActivePoint3D || c->id == panel_id::kPoint3D)
+            flags += c->enabled ? '1' : '0';
     return flags;
 }
 
@@ -123,8 +122,9 @@ TEST(Panel3DCommands, ViewPresetsUndoTheFreeRotationAndPanningReshapes) {
     // Pads move by a tenth of the pixels dragged: XY 10 right and 20 down, Zoom 30 up.
     f.view().userTranslate(find(f.view(), "XY"), 10, -20);
     f.view().userTranslate(find(f.view(), "Zoom"), 50, 30);
-    EXPECT_EQ((std::array{f.app.view3D.panX, f.app.view3D.panY, f.app.view3D.zoom}),
-              (std::array{6.0f, 0.0f, 23.0f}));
+    const View3D& v = f.app.view3D;  // and the "Z:" field follows
+    EXPECT_EQ((std::array{v.panX, v.panY, v.zoom, find(f.view(), "Z:").floatValue}),
+              (std::array{6.0f, 0.0f, 23.0f, 23.0f}));
     EXPECT_EQ(f.window.redisplays - redisplays, 8);  // one for each button and edit
 }
 
