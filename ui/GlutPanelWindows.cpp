@@ -116,8 +116,9 @@ void display() {
     glClear(GL_COLOR_BUFFER_BIT);
     ImGui_ImplOpenGL2_RenderDrawData(ImGui::GetDrawData());
     glutSwapBuffers();
-    // One more frame after an event lets hover and release states settle.
-    if (!w->events.empty() || discrete) glutPostRedisplay();
+    // One more frame after an event lets hover and release states settle; a new context
+    // lays its window out in the first frames and shows it only after them.
+    if (!w->events.empty() || discrete || ImGui::GetFrameCount() < 3) glutPostRedisplay();
 }
 
 void mouse(int button, int state, int x, int y) { queue({Event::Button, button, state, x, y}); }
