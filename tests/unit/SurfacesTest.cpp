@@ -51,18 +51,17 @@ Drawn draw(const SceneObject& patch, int density, int code) {
     return d;
 }
 
-void expectNear(const Vec3& got, const Vec3& want, float tolerance, const std::string& what) {
+void expectNear(const Vec3& got, const Vec3& want, float tolerance, const std::string& what = "") {
     EXPECT_NEAR(got.x, want.x, tolerance) << what;
     EXPECT_NEAR(got.y, want.y, tolerance) << what;
     EXPECT_NEAR(got.z, want.z, tolerance) << what;
 }
 
 // The grid's corners are S(0, 0), S(0, 1), S(1, 0), S(1, 1) at every density.
-TEST(Patches, CornersOfABentNet) {
+TEST(Patches, Sampling) {
     const std::vector<float> w = {1, 2, 3, 4, 5, 6, 7, 8, 9, 8, 7, 6, 5, 4, 3, 2};
     const std::tuple<int, std::vector<float>, int, std::array<int, 4>> cases[] = {
         {kSurfaceBezier, {}, 2, {0, 3, 12, 15}},
-        {kSurfaceBezier, {}, 99, {0, 3, 12, 15}},
         {kSurfaceRationalBezier, w, 7, {0, 3, 12, 15}},
         {kSurfaceFerguson, {}, 100, {5, 6, 9, 10}}};
     const Net net = startNet(0, 1);
@@ -75,32 +74,24 @@ TEST(Patches, CornersOfABentNet) {
         }
     }
     // (P0 + 4P1 + P2 + 4P4 + 16P5 + 4P6 + P8 + 4P9 + P10) / 36
-    expectNear(draw(patchOf(kSurfaceCoons, net), 2, 1).at[0].position, {-5, 61.0f / 36, 5}, 1e-5f,
-               "coons");
-}
-
-// The start net sampled at u, v in {0, 0.5, 1}, u-major: flat for every kind; the B-spline
-// patch keeps inside the outer points, the Hermite one runs from P5 to P10 off centre.
-TEST(Patches, StartNetIsFlat) {
-    const std::pair<int, std::array<float, 3>> cases[] = {{kSurfaceBezier, {-15, 0, 15}},
-                                                          {kSurfaceRationalBezier, {-15, 0, 15}},
-                                                          {kSurfaceCoons, {-5, 0, 5}},
-                                                          {kSurfaceFerguson, {-5, -3.75f, 5}}};
-    for (const auto& [kind, x] : cases) {
+    expectNear(draw(patchOf(kSurfaceCoons, net), 2, 1).at[0].position, {-5, 61.0f / 36, 5}, 1e-5f);
+    // The start net sampled at u, v in {0, 0.5, 1}, u-major: flat for every kind; the rational
+    // patch with its start weights 1 is the Bezier patch, the B-spline patch keeps inside the
+    // outer points, the Hermite one runs from P5 to P10 off centre.
+    const std::pair<int, std::array<float, 3>> flat[] = {{kSurfaceBezier, {-15, 0, 15}},
+                                                         {kSurfaceRationalBezier, {-15, 0, 15}},
+                                                         {kSurfaceCoons, {-5, 0, 5}},
+                                                         {kSurfaceFerguson, {-5, -3.75f, 5}}};
+    for (const auto& [kind, x] : flat) {
         const auto d = draw(patchOf(kind, startNet()), 3, mesh_code::kPoints);
-        ASSERT_EQ(d.at.size(), 9u) << kind;
         for (int k = 0; k < 9; ++k)
-            expectNear(d.at[k].position, {x[k / 3], 0, -x[k % 3]}, 1e-5f, std::to_string(kind));
+            expectNear(d.at.at(k).position, {x[k / 3], 0, -x[k % 3]}, 1e-5f, std::to_string(kind));
     }
 }
 
 TEST(Patches, RationalFollowsItsWeights) {
     const Net net = startNet(0, 1);
     std::vector<float> w(16, 1.0f);
-    // All ones: the Bezier patch to a few ulps, the division reorders the products.
-    for (const auto& [u, v] : {std::pair{0.1f, 0.0f}, {0.37f, 0.5f}, {0.8f, 0.93f}})
-        expectNear(patch::rationalBezierPoint(net.data(), u, v, w.data()),
-                   patch::bezierPoint(net.data(), u, v), 2e-5f, "ones");
     // Raising the weight of P5 pulls the surface towards it.
     auto distance = [&](float weight) {
         w[5] = weight;
@@ -108,36 +99,48 @@ TEST(Patches, RationalFollowsItsWeights) {
         return std::hypot(p.x - net[5].x, p.y - net[5].y, p.z - net[5].z);
     };
     EXPECT_LT(distance(10), 0.5f * distance(1));
-    // A weighted sum of nothing at the corner (0, 0): finite points and normals all the same.
-    w[0] = 0;
-    const auto d = draw(patchOf(kSurfaceRationalBezier, net, w), 5, 200);
+    // Weights that sum to nothing leave the sum undivided: here the origin, with no triangle
+    // to give a normal, so the normals face up.
+    const auto d = draw(patchOf(kSurfaceRationalBezier, net, std::vector<float>(16, 0)), 5, 200);
     ASSERT_EQ(d.at.size(), 40u);
     for (const auto& v : d.at)
-        EXPECT_TRUE(std::isfinite(v.position.x + v.position.y + v.normal.y + v.normal.z));
+        EXPECT_TRUE(v.position.x == 0 && v.position.y == 0 && v.normal.y == 1) << v.normal.y;
 }
 
+// Each strip zigzags between rows i and i + 1 along the columns; normals are the plane's.
 TEST(Mesh, StripsCarryNormalsAndTextureCoordinates) {
-    for (const auto& [code, kind] :
-         {std::pair{100, MeshPrimitive::TriangleStrip}, std::pair{200, MeshPrimitive::QuadStrip}}) {
-        const auto d = draw(patchOf(kSurfaceCoons, startNet()), 3, code);
+    const std::tuple<int, MeshPrimitive, float, Vec3> cases[] = {
+        {100, MeshPrimitive::TriangleStrip, 0.0f, {0, 1, 0}},
+        {200, MeshPrimitive::QuadStrip, 1.0f, {-0.70710677f, 0.70710677f, 0}}};
+    for (const auto& [code, kind, tilt, normal] : cases) {
+        const auto d = draw(patchOf(kSurfaceCoons, startNet(tilt)), 3, code);
         ASSERT_EQ(d.out.primitives.size(), 2u) << code;
-        // Each strip zigzags between rows i and i + 1 along the columns.
         for (int k = 0; k < 12; ++k) {
             const auto& v = d.at[k];
             const float row = float(k / 6 + k % 2), column = float(k % 6 / 2);
             EXPECT_EQ(d.out.primitives[k / 6].kind, kind);
-            EXPECT_EQ(std::vector<float>({v.s, v.t, v.normal.x, v.normal.y, v.normal.z}),
-                      std::vector<float>({row / 2, column / 2, 0, 1, 0}));
-            expectNear(v.position, {5 * row - 5, 0, 5 - 5 * column}, 1e-5f, "vertex");
+            EXPECT_EQ(std::vector<float>({v.s, v.t}), std::vector<float>({row / 2, column / 2}));
+            expectNear(v.normal, normal, 1e-6f);
+            expectNear(v.position, {5 * row - 5, tilt * (5 * row - 5), 5 - 5 * column}, 1e-5f);
         }
     }
 }
 
-// Rows first, then columns, one primitive per segment, none past a grid of other counts;
-// nothing for counts below 1.
-TEST(Mesh, ControlNetLines) {
+// A clock that moves a millisecond on every reading.
+struct Clock final : TickSource {
+    bool frequency(int64_t& perSecond) const override { return (perSecond = 1000000) > 0; }
+    int64_t count() const override { return now += 1000; }
+    mutable int64_t now = 5000;
+};
+
+// Lines: rows first, then columns, one primitive per segment, none past a grid of other
+// counts. A draw reads the clock as it starts and as it stops, whatever it draws; unknown
+// codes and strips beyond the store draw nothing, other kinds and patches short of their net
+// neither draw nor time.
+TEST(Mesh, LinesAndDraws) {
+    Clock clock;
     RecordingMeshTarget out;
-    SurfaceAlgorithms surfaces(out);
+    SurfaceAlgorithms surfaces(out, clock);
     const Net net = startNet();
     surfaces.renderMesh(net.data(), 4, 4, mesh_code::kLines);
     std::vector<int> got;
@@ -151,38 +154,19 @@ TEST(Mesh, ControlNetLines) {
                                      5,  9,  9,  13, 2,  6,  6,  10, 10, 14, 3, 7, 7, 11, 11, 15}));
     // (0 1) (2 3), then (0 2) (2 4) (1 3) (3 5) (2 4)
     surfaces.renderMesh(net.data(), 2, 3, mesh_code::kLines);
-    surfaces.drawBezierSurface(net.data(), -1, 5, mesh_code::kPoints);
-    EXPECT_EQ(out.primitives.size(), 24u + 7);
-}
-
-// A clock that moves a millisecond on every reading.
-struct Clock final : TickSource {
-    bool frequency(int64_t& perSecond) const override { return (perSecond = 1000000) > 0; }
-    int64_t count() const override { return now += 1000; }
-    mutable int64_t now = 5000;
-};
-
-// A draw reads the clock as it starts and as it stops, whatever it draws; unknown codes and
-// strips beyond the store draw nothing, other kinds and patches short of their net neither
-// draw nor time.
-TEST(Mesh, DrawIsTimedOrRefused) {
-    Clock clock;
-    RecordingMeshTarget out;
-    SurfaceAlgorithms surfaces(out, clock);
     clock.now += 123000;
-    const Net net = startNet();
-    SceneObject unweighted = patchOf(kSurfaceRationalBezier, net);
-    unweighted.weights.resize(15);
+    surfaces.drawBezierSurface(net.data(), -1, 5, mesh_code::kPoints);
+    const SceneObject bezier = patchOf(kSurfaceBezier, net), other = patchOf(2, net);
+    const SceneObject unweighted = patchOf(kSurfaceRationalBezier, net, std::vector<float>(15, 1));
+    const SceneObject shortNet = patchOf(kSurfaceBezier, Net(15));
     const std::tuple<SceneObject, int, int, double> cases[] = {
-        {patchOf(kSurfaceBezier, net), 5, 3, 1},
-        {patchOf(kSurfaceBezier, net), 101, 200, 1},
-        {patchOf(2, net), 5, 1, 0},
-        {patchOf(kSurfaceBezier, Net(15)), 5, 1, 0},
-        {unweighted, 5, 1, 0},
-        {patchOf(kSurfaceCoons, net), 3, 200, 1}};
-    for (const auto& [patch, density, code, ms] : cases)
+        {bezier, 5, 3, 1},   {bezier, 101, 200, 1}, {other, 5, 1, 0},
+        {shortNet, 5, 1, 0}, {unweighted, 5, 1, 0}, {patchOf(kSurfaceCoons, net), 2, 200, 1}};
+    for (const auto& [patch, density, code, ms] : cases) {
         EXPECT_NEAR(surfaces.drawPatch(patch, density, code), ms, 1e-3) << patch.kind << code;
-    EXPECT_EQ(out.primitives.size(), 2u);  // the Coons patch's strips alone
+        EXPECT_NEAR(surfaces.timer.elapsedMs(), 1, 1e-3);  // stopped since the last draw
+    }
+    EXPECT_EQ(out.primitives.size(), 24u + 7 + 1);  // and the Coons patch's one strip
 }
 
 // The bent net as a grid, in a store left full by earlier draws: face normals are unit, up and
@@ -215,12 +199,6 @@ TEST(Mesh, NormalsOfABentGrid) {
         const float length = std::sqrt(dot(sums[k], sums[k]));
         const Vec3 want = {sums[k].x / length, sums[k].y / length, sums[k].z / length};
         expectNear(store->normals[k / n][k % n], want, 1e-6f, std::to_string(k));
-    }
-    // Drawn: a tilted plane's normals, and up for a net drawn to one point.
-    for (const auto& [net, up] : {std::pair{startNet(1), Vec3{-0.70710677f, 0.70710677f, 0}},
-                                  std::pair{Net(16), Vec3{0, 1, 0}}}) {
-        for (const auto& v : draw(patchOf(kSurfaceBezier, net), 4, 100).at)
-            expectNear(v.normal, up, 1e-6f, "drawn");
     }
 }
 
