@@ -44,7 +44,9 @@ int GlViewQueries::pickPoint3D(int x, int y) {
     glPushMatrix();
     glRenderMode(GL_SELECT);
     glLoadIdentity();
-    gluPickMatrix(x, viewport[3] - y, 4.0, 4.0, viewport);
+    // GLUT's y counts down from the window's top, which is the viewport's top: the panel's
+    // strip lies below the viewport, not above it.
+    gluPickMatrix(x, viewport[1] + viewport[3] - y, 4.0, 4.0, viewport);
     const View3D& v = *view3D;
     glOrtho(-v.zoom - v.panX, v.zoom - v.panX, -v.zoom - v.panY, v.zoom - v.panY, -1000.0, 1000.0);
     glMatrixMode(GL_MODELVIEW);

@@ -19,10 +19,11 @@ void Mouse3D::onMouse(int button, int state, int x, int y) {
 
 // Press and release pick alike, so a click ends on the point under the release.
 void Mouse3D::pick(int x, int y) {
-    const bool found = s.scene.findActive(s.scene.surfaces3D);
-    if (found) s.editing.activePoint = views.pickPoint3D(x, y);
+    if (s.scene.findActive(s.scene.surfaces3D)) s.editing.activePoint = views.pickPoint3D(x, y);
     window.postRedisplay();
-    if (found && mirrorPatchPoint(*s.scene.current, s.editing.activePoint, s.mirrors))
+    // The pick walks the list with the shared cursor: the active patch is looked up again.
+    if (s.scene.findActive(s.scene.surfaces3D) &&
+        mirrorPatchPoint(*s.scene.current, s.editing.activePoint, s.mirrors))
         fields.sync();
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <vector>
 
 #include "model/WindowSystem.h"
@@ -33,12 +34,15 @@ class FakeViewQueries final : public ViewQueries {
     }
     int pickPoint3D(int x, int y) override {
         asked.push_back({x, y});
+        if (drawForPick) drawForPick();
         return pick;
     }
 
     int height = 592;  // unprojection as a window of this height with one unit per pixel
     int pick = -1;
     std::vector<WorldPixel> asked;
+    // As the real pick, which draws the scene in selection mode, when given.
+    std::function<void()> drawForPick;
 };
 
 // The name of the nearest hit in a selection buffer of `hits` records of four words each

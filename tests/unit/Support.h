@@ -221,7 +221,9 @@ struct AppFixture {
     explicit AppFixture(const char* sceneFile = nullptr, RasterTarget* raster = nullptr)
         : app(sceneFile, false, 0, {1, 0, 0}, {1, 0, 1}, {0, 0, 1},
               AppServices{console, window, raster ? *raster : target, overlays, render3D, mesh,
-                          &errors, &frames, &menus, &views}) {}
+                          &errors, &frames, &menus, &views}) {
+        views.drawForPick = [this] { app.drawScene3D(true); };
+    }
 
     std::string takeConsole() {
         const std::string text = console.str();
