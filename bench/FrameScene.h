@@ -16,9 +16,13 @@ class FrameScene {
     static constexpr int kHeight = 592;
 
     FrameScene(RasterTarget& raster, FrameOverlays& overlays)
+        : FrameScene(PIXELFORGE_SOURCE_DIR "/bench/frame-100k.pvf", raster, overlays, recorded3D,
+                     countedMesh) {}
+    // A scene of patches drawn through the given 3D targets.
+    FrameScene(const char* scene, RasterTarget& raster, FrameOverlays& overlays,
+               Render3DTarget& render3D, MeshTarget& mesh)
         : console(&discard),
-          app(PIXELFORGE_SOURCE_DIR "/bench/frame-100k.pvf", false, 0, {1, 0, 0}, {1, 0, 1},
-              {0, 0, 1},
+          app(scene, false, 0, {1, 0, 0}, {1, 0, 1}, {0, 0, 1},
               AppServices{console, window, raster, overlays, render3D, mesh, &console, nullptr}) {
         app.screens.showLogo = false;
     }
@@ -26,6 +30,7 @@ class FrameScene {
     // The display pass of one frame: clear, overlays, scene, speed listing, swap.
     void display() { app.display(); }
     std::size_t objectCount() const { return app.scene.objects2D.size(); }
+    Application& application() { return app; }
 
   private:
     class Discard final : public std::streambuf {
@@ -48,8 +53,8 @@ class FrameScene {
     Discard discard;
     std::ostream console;
     NoWindow window;
-    RecordingRender3DTarget render3D;  // the benchmark scene is 2D
-    CountingMeshTarget mesh;
+    RecordingRender3DTarget recorded3D;  // the 2D scene draws no patches
+    CountingMeshTarget countedMesh;
     Application app;
 };
 
