@@ -46,38 +46,36 @@ bool near(const Point3& a, const Point3& b, float d) {
 // after 359 more brings every point back up to rounding.
 TEST(SurfaceKeys, EachKeyMovesOrTurnsTheActivePointOrTheWholePatch) {
     using namespace input;
-    const struct {
-        int key, modifiers;
-        Point3 point5;  // (-5, 0, 5) at the start
-        int x, y, z;    // the mirrors, from 9
-    } rows[] = {{kKeyLeft, 0, {-6, 0, 5}, -6, 9, 9},
-                {kKeyRight, 0, {-4, 0, 5}, -4, 9, 9},
-                {kKeyUp, 0, {-5, 1, 5}, 9, 1, 9},
-                {kKeyDown, 0, {-5, -1, 5}, 9, -1, 9},
-                {kKeyPageUp, 0, {-5, 0, 4}, 9, 9, 4},
-                {kKeyPageDown, kShift, {-5, 0, 6}, 9, 9, 6},
-                {kKeyLeft, kShift | kCtrl, {-6, 0, 5}, -6, 9, 9},
-                {kKeyLeft, kCtrl, {-5, 0.087262f, 4.999238f}, -5, 0, 4},
-                {kKeyRight, kCtrl, {-5, -0.087262f, 4.999238f}, -5, 0, 4},
-                {kKeyUp, kCtrl, {-4.911976f, 0, 5.086500f}, -4, 0, 5},
-                {kKeyDown, kCtrl, {-5.086500f, 0, 4.911976f}, -5, 0, 4},
-                {kKeyPageUp, kCtrl, {-4.999238f, -0.087262f, 5}, -4, 0, 5},
-                {kKeyPageDown, kCtrl, {-4.999238f, 0.087262f, 5}, -4, 0, 5}};
-    for (const auto& r : rows) {
+    // Key, modifiers, point 5 after it ((-5, 0, 5) before), the X, Y and Z mirrors (9 before).
+    const std::tuple<int, int, Point3, std::array<int, 3>> rows[] = {
+        {kKeyLeft, 0, {-6, 0, 5}, {-6, 9, 9}},
+        {kKeyRight, 0, {-4, 0, 5}, {-4, 9, 9}},
+        {kKeyUp, 0, {-5, 1, 5}, {9, 1, 9}},
+        {kKeyDown, 0, {-5, -1, 5}, {9, -1, 9}},
+        {kKeyPageUp, 0, {-5, 0, 4}, {9, 9, 4}},
+        {kKeyPageDown, kShift, {-5, 0, 6}, {9, 9, 6}},
+        {kKeyLeft, kShift | kCtrl, {-6, 0, 5}, {-6, 9, 9}},
+        {kKeyLeft, kCtrl, {-5, 0.087262f, 4.999238f}, {-5, 0, 4}},
+        {kKeyRight, kCtrl, {-5, -0.087262f, 4.999238f}, {-5, 0, 4}},
+        {kKeyUp, kCtrl, {-4.911976f, 0, 5.086500f}, {-4, 0, 5}},
+        {kKeyDown, kCtrl, {-5.086500f, 0, 4.911976f}, {-5, 0, 4}},
+        {kKeyPageUp, kCtrl, {-4.999238f, -0.087262f, 5}, {-4, 0, 5}},
+        {kKeyPageDown, kCtrl, {-4.999238f, 0.087262f, 5}, {-4, 0, 5}}};
+    for (const auto& [key, modifiers, point5, m] : rows) {
         Surfaces f;
         f.app.editing.activePoint = 5;
         f.app.mirrors.activeX = f.app.mirrors.activeY = f.app.mirrors.activeZ = 9;
-        f.key(r.key, r.modifiers);
-        EXPECT_TRUE(near(f.patch().points[5], r.point5, 1e-5f)) << r.key << " " << r.modifiers;
-        EXPECT_EQ(f.seen(), (Ints{15, r.x, r.y, r.z})) << r.key;
-        const bool turn = r.modifiers == kCtrl;
-        EXPECT_EQ(near(f.patch().points[0], net(0), 0.0f), !turn && r.modifiers != kShift);
+        f.key(key, modifiers);
+        EXPECT_TRUE(near(f.patch().points[5], point5, 1e-5f)) << key << " " << modifiers;
+        EXPECT_EQ(f.seen(), (Ints{15, m[0], m[1], m[2]})) << key;
+        const bool turn = modifiers == kCtrl;
+        EXPECT_EQ(near(f.patch().points[0], net(0), 0.0f), !turn && modifiers != kShift);
         EXPECT_EQ(f.app.editing.syncPaused, turn);
         EXPECT_EQ(f.window.redisplays, 2);  // the menu's and the key's
         for (int i = 1; turn && i < 360; ++i)
-            f.key(r.key, r.modifiers);
+            f.key(key, modifiers);
         for (std::size_t k = 0; turn && k < 16; ++k)
-            EXPECT_TRUE(near(f.patch().points[k], net(k), 1e-3f)) << r.key << " " << k;
+            EXPECT_TRUE(near(f.patch().points[k], net(k), 1e-3f)) << key << " " << k;
     }
 }
 

@@ -72,6 +72,7 @@ std::string pointFlags(AppFixture& f) {
 
 TEST(Panel3DCommands, ArrowsWrapAroundTheSixteenPointsAndMirrorThem) {
     In3D f;
+    EXPECT_EQ(pointFlags(f), "00000");
     f.app.editing.activePoint = 0;
     f.right().userClick(find(f.right(), "<-"));
     EXPECT_EQ((std::array{f.app.editing.activePoint, f.app.mirrors.activeY}),

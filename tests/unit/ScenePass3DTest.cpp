@@ -116,6 +116,7 @@ TEST(ScenePass3D, SelectionModeDrawsOnlyTheActivePatchsNamedSpheres) {
                 (k == activePoint ? " 0 2 r 2 20 colour 1 0 0" : " 0 2 r 1 10 colour 0 0 1"));
         expected.push_back("names end");
         EXPECT_EQ(f.callsFrom("lighting off"), showPoints ? expected : Calls()) << activePoint;
+        EXPECT_EQ(f.out.str(), "");
     }
 }
 
@@ -134,6 +135,7 @@ TEST(ScenePass3D, RowsMarkTheActivePatchAndKeepItsTimeAsAFloat) {
               "-> Bezierova rac plocha: 1.00001\n"
               "Bezierova rac plocha\t: 0.5\n"
               "Fergusonova plocha\t: 0.5\n");
+    EXPECT_EQ(f.mirrors.lastTime, 1.000004999f);
 
     Pass3D hidden;
     std::tie(hidden.render.showSurface, hidden.render.gouraud) = std::make_tuple(0, 0);

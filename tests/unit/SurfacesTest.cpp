@@ -58,7 +58,7 @@ void expectNear(const Vec3& got, const Vec3& want, float tolerance, const std::s
 }
 
 // The grid's corners are S(0, 0), S(0, 1), S(1, 0), S(1, 1) at every density.
-TEST(Patches, Sampling) {
+TEST(Patches, SamplingAndWeights) {
     const std::vector<float> w = {1, 2, 3, 4, 5, 6, 7, 8, 9, 8, 7, 6, 5, 4, 3, 2};
     const std::tuple<int, std::vector<float>, int, std::array<int, 4>> cases[] = {
         {kSurfaceBezier, {}, 2, {0, 3, 12, 15}},
@@ -87,6 +87,14 @@ TEST(Patches, Sampling) {
         for (int k = 0; k < 9; ++k)
             expectNear(d.at.at(k).position, {x[k / 3], 0, -x[k % 3]}, 1e-5f, std::to_string(kind));
     }
+    // Raising the weight of P5 pulls the surface towards it.
+    std::vector<float> ones(16, 1.0f);
+    auto distance = [&](float weight) {
+        ones[5] = weight;
+        const Vec3 p = patch::rationalBezierPoint(net.data(), 0.3f, 0.4f, ones.data());
+        return std::hypot(p.x - net[5].x, p.y - net[5].y, p.z - net[5].z);
+    };
+    EXPECT_LT(distance(10), 0.5f * distance(1));
     // Weights that sum to nothing leave the sum undivided: here the origin, with no triangle
     // to give a normal, so the normals face up.
     const auto d = draw(patchOf(kSurfaceRationalBezier, net, std::vector<float>(16, 0)), 5, 200);
