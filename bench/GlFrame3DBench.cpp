@@ -1,11 +1,10 @@
 #include <benchmark/benchmark.h>
 
-#include <algorithm>
-#include <chrono>
 #include <vector>
 
 #include "app/GlRasterTarget.h"
 #include "bench/FrameScene.h"
+#include "bench/FrameTiming.h"
 #include "bench/GlOffscreen.h"
 #include "surfaces/GlMeshTarget.h"
 #include "surfaces/GlRender3D.h"
@@ -40,16 +39,11 @@ void BM_Frame3DFourPatches(benchmark::State& state) {
     scene.display();  // the first frame warms caches and shaders
     std::vector<double> frames;
     for (auto _ : state) {
-        const auto start = std::chrono::steady_clock::now();
-        scene.display();
-        frames.push_back(
-            std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start)
-                .count());
+        frames.push_back(frame_timing::msOf([&] { scene.display(); }));
         state.SetIterationTime(frames.back() * 1e-3);
     }
-    std::sort(frames.begin(), frames.end());
-    state.counters["frame_min"] = frames.front();
-    state.counters["frame_med"] = frames[frames.size() / 2];
+    state.counters["frame_min"] = frame_timing::minimum(frames);
+    state.counters["frame_med"] = frame_timing::median(frames);
     state.counters["patches"] = static_cast<double>(app.scene.surfaces3D.size());
 }
 

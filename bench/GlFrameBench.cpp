@@ -7,6 +7,7 @@
 
 #include "app/GlRasterTarget.h"
 #include "bench/FrameScene.h"
+#include "bench/FrameTiming.h"
 #include "bench/GlOffscreen.h"
 
 // The program's display pass on the benchmark scene (about 100,000 pixels), one frame per
@@ -14,22 +15,11 @@
 // vertex array timed beside it in the same iteration, so that all three see the same load.
 namespace {
 
+using frame_timing::median;
+using frame_timing::minimum;
+using frame_timing::msOf;
+
 constexpr int kFrames = 150;
-
-template <class Work>
-double msOf(Work&& work) {
-    const auto start = std::chrono::steady_clock::now();
-    work();
-    return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start)
-        .count();
-}
-
-double median(std::vector<double> v) {
-    std::nth_element(v.begin(), v.begin() + static_cast<std::ptrdiff_t>(v.size() / 2), v.end());
-    return v[v.size() / 2];
-}
-
-double minimum(const std::vector<double>& v) { return *std::min_element(v.begin(), v.end()); }
 
 void BM_Frame100k(benchmark::State& state) {
     GlOffscreen context(FrameScene::kWidth, FrameScene::kHeight);
