@@ -55,13 +55,6 @@ bool Control::isContainer() const {
     return type == ControlType::Panel || type == ControlType::Rollout;
 }
 
-bool Control::isShown() const {
-    for (const Control* p = parent; p != nullptr; p = p->parent) {
-        if (p->type == ControlType::Rollout && !p->open) return false;
-    }
-    return true;
-}
-
 void Control::setEnabled(bool on) {
     if (enabled == on) return;
     enabled = on;

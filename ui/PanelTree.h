@@ -60,8 +60,6 @@ class Control {
     // Reads the live variable into the shown value.
     void readLive();
     bool isContainer() const;
-    // False inside a closed rollout or when an enclosing container is hidden.
-    bool isShown() const;
 
     const ControlType type;
     const std::string label;

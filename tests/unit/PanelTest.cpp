@@ -38,8 +38,9 @@ TEST(PanelToolkit, ControlsWriteClampedValuesReportIdsAndHideInClosedRollouts) {
     p.userSetInt(spin, 3);
     EXPECT_EQ(live, 10);
     live = 4;
+    std::strcpy(name, "xy");
     p.syncLive();
-    EXPECT_EQ(spin.intValue, 4);
+    EXPECT_EQ(std::make_pair(spin.intValue, text.text), std::make_pair(4, std::string("xy")));
 
     // Rows from the top-left: the closed rollout hides its spinner until opened.
     EXPECT_EQ(layoutLines(master.layoutOf(p), 550, 0),
@@ -49,11 +50,48 @@ TEST(PanelToolkit, ControlsWriteClampedValuesReportIdsAndHideInClosedRollouts) {
               "6\t6\t238\t50\trollout\t1\tBox\n14\t31\t222\t22\tspinner\t0\tN:\n"
               "6\t59\t238\t22\tedit\t1\tName:\n");
     EXPECT_EQ(master.rightStrip(), kRightPanelWidth);
+    float matrix[16] = {};
+    Control& ball = p.addRotation(p.root(), "Ball", matrix, 9);
+    ball.disable();
+    p.userSetMatrix(ball, {1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1});
+    EXPECT_EQ(matrix[0], 0.0f);
 
     master.closeAll();
     EXPECT_EQ(master.rightStrip(), 0);
     master.collectClosed();
     EXPECT_EQ(host.log, "open edit:N: edit:Name: close free ");
+}
+
+// Columns share what their widest controls leave over, or split the width evenly when the
+// controls ask for more; a bottom panel spans what the right one leaves. The layout file
+// follows every change.
+TEST(PanelToolkit, LayoutFileOfColumnsInBothPanels) {
+    ScratchDir dir;
+    PanelMaster master;
+    master.setWindowSize(500, 300);
+    master.setLayoutFile(dir.path("layout"));
+    int flag = 0;
+    char name[4] = "";
+    Panel& right = master.createSubwindow(1, PanelSide::Right, nullptr);
+    right.addSeparator(right.root());
+    Control& group = right.addPanel(right.root(), "P");
+    right.addCheckbox(group, "Ab", &flag);
+    right.addColumn(group, true);
+    right.addListBox(group, "L:", &flag);
+    Panel& bottom = master.createSubwindow(1, PanelSide::Bottom, nullptr);
+    bottom.addTextEdit(bottom.root(), "Nazev souboru:", name);
+    bottom.addColumn(bottom.root(), false);
+    bottom.addTextEdit(bottom.root(), "Nazev souboru:", name);
+    const std::string rightRows =
+        "256\t6\t238\t8\tseparator\t1\t\n256\t17\t238\t50\tpanel\t1\tP\n"
+        "264\t42\t80\t22\tcheckbox\t1\tAb\n345\t42\t1\t22\tcolumn\t1\t\n"
+        "347\t42\t138\t22\tlistbox\t1\tL:\n";
+    EXPECT_EQ(fileBytes(dir.path("layout")),
+              rightRows +
+                  "6\t166\t117\t22\tedit\t1\tNazev souboru:\n124\t166\t1\t22\tcolumn\t1\t\n"
+                  "126\t166\t117\t22\tedit\t1\tNazev souboru:\n");
+    bottom.hide();
+    EXPECT_EQ(fileBytes(dir.path("layout")), rightRows);
 }
 
 // Every control of the 2D panel in creation order.
