@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "Support.h"
+#include "input/InputCodes.h"
 #include "ui/PanelIds.h"
 #include "ui/PanelMaster.h"
 
@@ -262,6 +263,25 @@ TEST(PanelCommands, ExitNextObjectAndTheModeSwitch) {
     f.app.onMainMenu3D(5);
     EXPECT_EQ(std::make_pair(f.app.mode.is3D, f.app.mode.panelShown), std::make_pair(false, 1));
     EXPECT_EQ(f.window.titles, (std::vector<std::string>{"3D PIXELFORGE", "2D PIXELFORGE"}));
+}
+
+// Enter clears the fields, then shows a point only where the next object has one placed and
+// knots only where the fifteen fields hold them whole.
+TEST(PointFields, FollowWhatTheNextObjectHolds) {
+    AppFixture f;
+    f.add(kBezierCurve, {{9, 9}, {77, 77}}, false).pointCount = 1;
+    SceneObject& full = f.add(kNurbsCircle, {{10, 11}, {20, 21}}, false);
+    full.knots.assign(15, 0.5f);
+    full.knotCount = 15;
+    f.add(kNurbsCircle, {{1, 1}, {2, 2}}).knotCount = 0;
+    f.app.buildPanel2D(1);
+    f.app.editing.activePoint = 1;
+    ASSERT_TRUE(f.app.panels.handles.knotSpinners[0]->enabled);
+    f.app.onKey(input::kKeyEnter, 0, 0);
+    EXPECT_EQ(f.app.mirrors.activeX, 20);
+    EXPECT_FALSE(f.app.panels.handles.knotSpinners[0]->enabled);
+    f.app.onKey(input::kKeyEnter, 0, 0);
+    EXPECT_EQ(f.app.mirrors.activeX, 0);
 }
 
 // A typed point moves the active point; a typed weight reaches a rational curve.
