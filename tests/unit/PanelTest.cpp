@@ -161,18 +161,22 @@ TEST(PanelCommands, ColoursSizesSegmentsKnotsAndHiding) {
     n.knotCount = 3;
     f.app.buildPanel2D(1);
     Panel& p = *f.app.panels.panel;
-    p.userSetInt(find(p, "Pozadi:"), 1);
-    p.userSetInt(find(p, "Objekt:"), 5);
+    const auto rgb = [](const Rgb& c) { return std::array<float, 3>{c.r, c.g, c.b}; };
+    const std::array<float, 3> colours[9] = {{1, 0, 0}, {0, 1, 0},       {0, 0, 1},
+                                             {1, 1, 0}, {1, 0, 1},       {0, 1, 1},
+                                             {0, 0, 0}, {.5f, .5f, .5f}, {1, 1, 1}};
+    const std::array<float, 3> backgrounds[5] = {
+        {1, 1, 1}, {0, 0, .5f}, {0, 0, 0}, {.5f, .5f, .5f}, {.2f, .4f, .2f}};
+    for (int i = 0; i < 9; ++i) {
+        p.userSetInt(find(p, "Objekt:"), i);
+        EXPECT_EQ(rgb(f.app.colors.objectColor), colours[i]) << i;
+        p.userSetInt(find(p, "Pozadi:"), i % 5);
+        EXPECT_EQ(rgb(f.overlays.clearColor), backgrounds[i % 5]) << i;
+    }
     p.userSetInt(find(p, "Rid. polygon:"), 7);
     p.userSetInt(find(p, "Neaktivni bod:"), 0);  // the first item counts too
-    EXPECT_EQ(f.overlays.clearColor.b, 0.5f);
-    EXPECT_EQ((std::array<float, 3>{f.app.colors.objectColor.r, f.app.colors.objectColor.g,
-                                    f.app.colors.objectColor.b}),
-              (std::array<float, 3>{0, 1, 1}));
     EXPECT_EQ(f.app.colors.polygonColor.g, 0.5f);
-    const Rgb& inactive = f.app.colors.inactiveColor;
-    EXPECT_EQ((std::array<float, 3>{inactive.r, inactive.g, inactive.b}),
-              (std::array<float, 3>{1, 0, 0}));
+    EXPECT_EQ(rgb(f.app.colors.inactiveColor), colours[0]);
 
     p.userSetInt(find(p, "Aprox. useckami:"), 10);
     EXPECT_EQ(f.app.algorithms.curveAlgo.sampleCount, 11);
