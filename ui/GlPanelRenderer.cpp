@@ -133,7 +133,7 @@ void control(Panel& panel, const ControlRect& r) {
             translationControl(panel, r);
             break;
         case ControlType::Column:
-            if (c.intValue != 0) columnBar(r);
+            columnBar(r);
             break;
     }
 }

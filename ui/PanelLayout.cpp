@@ -88,9 +88,11 @@ class Layouter {
         for (const auto& child : container.children) {
             if (child->type == ControlType::Column) {
                 columnX += widths[column++] + kGap;
-                bars.push_back(layout.rows.size());
-                layout.rows.push_back({child.get(), columnX - kGap / 2 - 1, top, 1, 0});
                 y = top;
+                if (child->intValue != 0) {  // only a column's bar is drawn
+                    bars.push_back(layout.rows.size());
+                    layout.rows.push_back({child.get(), columnX - kGap / 2 - 1, top, 1, 0});
+                }
                 continue;
             }
             y = one(*child, {columnX, y, widths[column]});

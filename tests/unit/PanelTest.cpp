@@ -89,7 +89,7 @@ TEST(PanelToolkit, LayoutFileOfColumnsInBothPanels) {
         "347\t42\t138\t22\tlistbox\t1\tL:\n";
     EXPECT_EQ(fileBytes(dir.path("layout")),
               rightRows +
-                  "6\t166\t117\t22\tedit\t1\tNazev souboru:\n124\t166\t1\t22\tcolumn\t1\t\n"
+                  "6\t166\t117\t22\tedit\t1\tNazev souboru:\n"
                   "126\t166\t117\t22\tedit\t1\tNazev souboru:\n");
     bottom.hide();
     EXPECT_EQ(fileBytes(dir.path("layout")), rightRows);
