@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstddef>
 #include <iterator>
 
 namespace {
@@ -51,13 +52,12 @@ void arcballTurn(float (&matrix)[16], DragPoint from, DragPoint to, float side, 
     float turn[16];
     rotation(turn, {axis.x / length, axis.y / length, axis.z / length}, std::acos(dot) * spin);
     float product[16];
-    for (int col = 0; col < 4; ++col) {
-        for (int row = 0; row < 4; ++row) {
-            float sum = 0.0f;
-            for (int k = 0; k < 4; ++k)
-                sum += turn[k * 4 + row] * matrix[col * 4 + k];
-            product[col * 4 + row] = sum;
-        }
+    for (std::size_t i = 0; i < std::size(product); ++i) {
+        const std::size_t col = i / 4, row = i % 4;  // column-major, as GL reads it
+        float sum = 0.0f;
+        for (std::size_t k = 0; k < 4; ++k)
+            sum += turn[k * 4 + row] * matrix[col * 4 + k];
+        product[i] = sum;
     }
     std::copy(std::begin(product), std::end(product), matrix);
 }
