@@ -3,18 +3,6 @@
 #include <algorithm>
 #include <cstring>
 
-namespace {
-
-// A text field's buffer keeps its terminating zero: longer text is cut, never overflows.
-void writeText(char* live, std::size_t size, const std::string& text) {
-    if (live == nullptr || size == 0) return;
-    const std::size_t n = std::min(text.size(), size - 1);
-    std::memcpy(live, text.data(), n);
-    live[n] = '\0';
-}
-
-}  // namespace
-
 void Control::setIntVal(int v) {
     if (limited) v = static_cast<int>(std::clamp(static_cast<float>(v), low, high));
     intValue = v;
@@ -27,9 +15,15 @@ void Control::setFloatVal(float v) {
     if (liveFloat != nullptr) *liveFloat = v;
 }
 
+// A text field's buffer keeps its terminating zero: longer text is cut, never overflows.
 void Control::setText(const std::string& t) {
-    text = liveTextSize > 0 ? t.substr(0, liveTextSize - 1) : t;
-    writeText(liveText, liveTextSize, text);
+    if (liveText == nullptr || liveTextSize == 0) {
+        text = t;
+        return;
+    }
+    text = t.substr(0, liveTextSize - 1);
+    std::copy(text.begin(), text.end(), liveText);
+    liveText[text.size()] = '\0';
 }
 
 void Control::setFloatLimits(float lowest, float highest) {

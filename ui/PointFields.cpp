@@ -1,6 +1,6 @@
 #include "ui/PointFields.h"
 
-#include <cstring>
+#include <cstdio>
 #include <initializer_list>
 
 #include "model/ObjectKind.h"
@@ -105,8 +105,8 @@ void PointFields::updateTypeLabel(bool for3D) {
     mirrors.typeText[0] = '\0';
     const bool found = scene.findActive(for3D ? scene.surfaces3D : scene.objects2D);
     if (found) {
-        std::strncpy(mirrors.typeText, typeLabel(scene.current->kind, for3D),
-                     sizeof mirrors.typeText - 1);
+        std::snprintf(mirrors.typeText, sizeof mirrors.typeText, "%s",
+                      typeLabel(scene.current->kind, for3D));
     }
     if (panels.handles.typeField != nullptr) panels.handles.typeField->readLive();
     if (found && panels.handles.timeField != nullptr) panels.handles.timeField->readLive();

@@ -51,11 +51,6 @@ TEST(PanelToolkit, ControlsWriteClampedValuesReportIdsAndHideInClosedRollouts) {
               "6\t6\t238\t50\trollout\t1\tBox\n14\t31\t222\t22\tspinner\t0\tN:\n"
               "6\t59\t238\t22\tedit\t1\tName:\n");
     EXPECT_EQ(master.rightStrip(), kRightPanelWidth);
-    float matrix[16] = {};
-    Control& ball = p.addRotation(p.root(), "Ball", matrix, 9);
-    ball.disable();
-    p.userSetMatrix(ball, {1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1});
-    EXPECT_EQ(matrix[0], 0.0f);
 
     master.closeAll();
     EXPECT_EQ(master.rightStrip(), 0);
@@ -69,7 +64,7 @@ TEST(PanelToolkit, ControlsWriteClampedValuesReportIdsAndHideInClosedRollouts) {
 TEST(PanelToolkit, LayoutFileOfColumnsInBothPanels) {
     ScratchDir dir;
     PanelMaster master;
-    master.setWindowSize(500, 300);
+    master.setWindowSize(500, 592);
     master.setLayoutFile(dir.path("layout"));
     int flag = 0;
     char name[4] = "";
@@ -83,16 +78,32 @@ TEST(PanelToolkit, LayoutFileOfColumnsInBothPanels) {
     bottom.addTextEdit(bottom.root(), "Nazev souboru:", name);
     bottom.addColumn(bottom.root(), false);
     bottom.addTextEdit(bottom.root(), "Nazev souboru:", name);
+    master.setWindowSize(500, 300);
     const std::string rightRows =
         "256\t6\t238\t8\tseparator\t1\t\n256\t17\t238\t50\tpanel\t1\tP\n"
         "264\t42\t80\t22\tcheckbox\t1\tAb\n345\t42\t1\t22\tcolumn\t1\t\n"
         "347\t42\t138\t22\tlistbox\t1\tL:\n";
-    EXPECT_EQ(fileBytes(dir.path("layout")),
-              rightRows +
-                  "6\t166\t117\t22\tedit\t1\tNazev souboru:\n"
-                  "126\t166\t117\t22\tedit\t1\tNazev souboru:\n");
+    EXPECT_EQ(fileBytes(dir.path("layout")), rightRows +
+                                                 "6\t166\t117\t22\tedit\t1\tNazev souboru:\n"
+                                                 "126\t166\t117\t22\tedit\t1\tNazev souboru:\n");
     bottom.hide();
     EXPECT_EQ(fileBytes(dir.path("layout")), rightRows);
+}
+
+// A trackball as wide as its label asks, a button without a width of its own as wide as its
+// column; the trackball turns its matrix only while enabled.
+TEST(PanelToolkit, TrackballAndButtonColumns) {
+    Panel p(PanelSide::Right, nullptr);
+    float matrix[16] = {};
+    Control& ball = p.addRotation(p.root(), "Rotace sceny", matrix);
+    p.addColumn(p.root(), false);
+    p.addButton(p.root(), "B", 1);
+    EXPECT_EQ(layoutLines(layoutPanel(p, kRightPanelWidth), 0, 0),
+              "6\t6\t150\t66\trotation\t1\tRotace sceny\n159\t6\t85\t22\tbutton\t1\tB\n");
+    p.userSetMatrix(ball, {1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1});
+    ball.disable();
+    p.userSetMatrix(ball, {});
+    EXPECT_EQ(matrix[0], 1.0f);
 }
 
 // Every control of the 2D panel in creation order.
@@ -273,11 +284,15 @@ TEST(PanelCommands, ExitNextObjectAndTheModeSwitch) {
 // knots only where the fifteen fields hold them whole.
 TEST(PointFields, FollowWhatTheNextObjectHolds) {
     AppFixture f;
-    f.add(kBezierCurve, {{9, 9}, {77, 77}}, false).pointCount = 1;
+    SceneObject& curve = f.add(kBezierCurve, {{9, 9}, {77, 77}}, false);
+    curve.pointCount = 1;
     SceneObject& full = f.add(kNurbsCircle, {{10, 11}, {20, 21}}, false);
     full.knots.assign(15, 0.5f);
+    SceneObject& nurbs = f.add(kNurbsCircle, {{1, 1}, {2, 2}});
+    for (SceneObject* o : {&curve, &nurbs})
+        o->knots = {0.75f};  // a curve's knots are no NURBS's
+    curve.knotCount = nurbs.knotCount = 1;
     full.knotCount = 15;
-    f.add(kNurbsCircle, {{1, 1}, {2, 2}}).knotCount = 0;
     f.app.buildPanel2D(1);
     f.app.editing.activePoint = 1;
     ASSERT_TRUE(f.app.panels.handles.knotSpinners[0]->enabled);
@@ -286,6 +301,9 @@ TEST(PointFields, FollowWhatTheNextObjectHolds) {
     EXPECT_FALSE(f.app.panels.handles.knotSpinners[0]->enabled);
     f.app.onKey(input::kKeyEnter, 0, 0);
     EXPECT_EQ(f.app.mirrors.activeX, 0);
+    EXPECT_FALSE(f.app.panels.handles.knotSpinners[0]->enabled);
+    f.app.onKey(input::kKeyEnter, 0, 0);
+    EXPECT_EQ(f.app.mirrors.knotValues[0], 0.75f);
 }
 
 // A typed point moves the active point; a typed weight reaches a rational curve.
