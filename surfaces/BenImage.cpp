@@ -8,9 +8,10 @@
 namespace {
 
 int32_t littleEndian32(const uint8_t* p) {
-    return static_cast<int32_t>(static_cast<uint32_t>(p[0]) | static_cast<uint32_t>(p[1]) << 8 |
-                                static_cast<uint32_t>(p[2]) << 16 |
-                                static_cast<uint32_t>(p[3]) << 24);
+    uint32_t value = 0;
+    for (int i = 3; i >= 0; --i)
+        value = value << 8 | p[i];
+    return static_cast<int32_t>(value);
 }
 
 void putLittleEndian(std::vector<uint8_t>& out, uint32_t value, int bytes) {
