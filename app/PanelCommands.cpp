@@ -50,7 +50,6 @@ void Application::panelCommand(int id) {
             window.postRedisplay();
             break;
         case panel_id::kTo3D:
-            settings2D.showControlPoints = 1;
             onMainMenu2D(5);
             break;
         case panel_id::kPoint2D:

@@ -24,7 +24,7 @@ void Application::panelCommand3D(int id) {
             [[fallthrough]];
         case panel_id::kActivePoint3D:
             mirrorPatchPoint(scene, editing.activePoint, mirrors);
-            if (shown && panels.panel != nullptr) panels.panel->syncLive();
+            fields.sync();
             break;
         case panel_id::kPoint3D:
             editing.syncPaused = false;
@@ -38,7 +38,6 @@ void Application::panelCommand3D(int id) {
             window.postRedisplay();
             break;
         case panel_id::kTo2D:
-            settings2D.showControlPoints = 1;
             onMainMenu3D(5);
             break;
         case panel_id::kView:

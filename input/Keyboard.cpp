@@ -93,7 +93,7 @@ void Keyboard::changeZoom(float step) {
 // Keys 1, 2 and 3 set fixed views; the panel's own turn of the
 // scene gives way to them.
 void Keyboard::viewPreset(unsigned char key) {
-    static constexpr double kAngles[3][2] = {{0.0, 0.0}, {-90.0, 0.0}, {-180.0, -90.0}};
+    static constexpr double kAngles[][2] = {{0.0, 0.0}, {-90.0, 0.0}, {-180.0, -90.0}};
     static constexpr float kIdentity[16] = {1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1};
     const auto preset = static_cast<std::size_t>(key - '1');
     s.view.rotY = kAngles[preset][0];

@@ -25,7 +25,7 @@ std::string sceneText() {
 }
 
 // Only a single argument names a scene file. The console says whether it came in; damaged
-// blocks and read errors are named on the error stream.
+// blocks and read errors are named on the error stream. A curve without points may be active.
 TEST(Startup, SceneFileOfTheCommandLine) {
     char program[] = "pixelforge", first[] = "a.pvf";
     char* argv[] = {program, first, first, nullptr};
@@ -36,10 +36,10 @@ TEST(Startup, SceneFileOfTheCommandLine) {
     ScratchDir dir;
     const std::string good = dir.path("scene.pvf"), damaged = dir.path("damaged.pvf");
     writeFile(good, sceneText());
-    writeFile(damaged, "\nLINE_DDA 1 2 x 4\nLINE_DDA 1 2 3 4\n");
+    writeFile(damaged, "\nLINE_DDA 1 2 x 4\nLINE_DDA 1 2 3 4\nSPLINE_BEZIER 0\n");
     const std::tuple<std::string, bool, std::string, std::size_t, std::size_t> cases[] = {
         {good, true, "", 3, 1},
-        {damaged, true, "SYSTEM: Ze souboru " + damaged + " vynechano poskozenych bloku: 1\n", 1,
+        {damaged, true, "SYSTEM: Ze souboru " + damaged + " vynechano poskozenych bloku: 1\n", 2,
          0},
         {dir.path("none.pvf"), false, "", 0, 0},
         {dir.root.string(), false, notRegularFileLine(dir.root.string()) + "\n", 0, 0},
@@ -124,15 +124,34 @@ TEST(Keys, EscapeAsksAndAOrNAnswers) {
     }
 }
 
+// Counts the panels freed.
+struct FreeingHost final : PanelHost {
+    void opened(Panel&) override {}
+    void closed(Panel&) override {}
+    void destroyed(Panel&) override { ++freed; }
+    void edited(Panel&, Control&) override {}
+    void changed(Panel&) override {}
+    int freed = 0;
+};
+
+// Idle time frees the panels closed: here the 2D one that the switch to 3D replaced; a panel
+// shown stays.
 TEST(Callbacks, MenuIdleMouseAndWindowSize) {
     AppFixture f;
     f.app.editing.activePoint = 3;
     f.app.onMenuStatus(1, 10, 10);
     EXPECT_EQ(f.app.editing.activePoint, -1);
+    FreeingHost host;
+    f.app.panels.master.setHost(&host);
+    f.app.buildPanel2D(1);
+    f.app.onMainMenu2D(5);
+    f.app.onMainMenu3D(13);
     f.app.mode.mainWindow = 1;
     f.window.current = 2;
     f.app.onIdle();
     EXPECT_EQ(f.window.current, 1);
+    EXPECT_EQ(std::make_pair(host.freed, f.app.panels.master.panels().size()),
+              std::make_pair(1, std::size_t{2}));
     // A left or right click ends the start image, the middle button does not.
     for (const auto& [button, ends] : {std::pair{1, false}, {0, true}, {2, true}}) {
         AppFixture g;
@@ -145,7 +164,7 @@ TEST(Callbacks, MenuIdleMouseAndWindowSize) {
 }
 
 // The type label follows the first active object of the chosen list and is cleared when
-// there is none; the cursor stays on that object.
+// there is none; the cursor stays on that object. Filling the knot fields leaves it.
 TEST(Callbacks, TypeLabelOfTheActiveObject) {
     AppFixture f;
     f.app.scene.surfaces3D.emplace_front().kind = kSurfaceRationalBezier;
@@ -159,8 +178,11 @@ TEST(Callbacks, TypeLabelOfTheActiveObject) {
     };
     EXPECT_EQ(label(false), "Line Two-Step");
     EXPECT_EQ(label(true), "Racional Bezier surface");
-    f.add(kNurbsBezier, {});
-    EXPECT_EQ(label(false), "NURBS");
+    SceneObject& nurbs = f.add(kNurbsBezier, {});
+    nurbs.knots.assign(std::size_t(nurbs.knotCount = 120), 0.5f);  // more than the 100 fields
+    f.app.mode.panelShown = 0;
+    f.app.onMainMenu2D(13);
+    EXPECT_STREQ(f.app.mirrors.typeText, "NURBS");
     f.app.scene.objects2D.front().active = false;
     EXPECT_EQ(label(false), "");
     f.add(kLineLine2Step, {});

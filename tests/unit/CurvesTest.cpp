@@ -235,6 +235,7 @@ TEST(CurveKnots, NothingToDraw) {
         EXPECT_EQ(rig.curves.nurbsCurve(many.data(), u.data(), w.data(), count, knotCount), 0.0);
         EXPECT_TRUE(rig.target.colors.empty()) << count << " points, " << knotCount;
     }
+    EXPECT_EQ(Rig(101).curves.nurbsCurve(many.data(), nullptr, kCircleWeights.data(), 4, 8), 0.0);
     for (const auto& [weights, samples, chords] :
          {std::tuple{std::vector<float>{1, 0, 0, -1}, 3, Chords{{{0, 0}, {60, 0}}}},
           {{0, 0, 0, 0}, 101, {}}}) {

@@ -90,7 +90,7 @@ TEST(Keys, EnterCyclesAndCtrlEndDeletesTheActiveObject) {
     SceneObject& nurbs = f.add(kNurbsCircle, {{10, 20}, {30, 40}});
     nurbs.weights = {1, 5};
     nurbs.knots = {0, 0.5f, 1};
-    nurbs.knotCount = 3;
+    nurbs.knotCount = 4;  // a knot more than it holds
     f.add(kLineBresenham, {{3, 3}, {4, 4}}, false);
     f.app.buildPanel2D(1);
     f.app.editing.activePoint = 1;
@@ -106,6 +106,9 @@ TEST(Keys, EnterCyclesAndCtrlEndDeletesTheActiveObject) {
                 f.app.panels.handles.knotSpinners[2]->enabled);
     EXPECT_EQ(f.app.mirrors.activeWeight, 5.0f);
     EXPECT_EQ(f.app.mirrors.knotValues[1], 0.5f);
+    f.app.mirrors.knotValues[0] = 0.25f;
+    f.app.onPassiveMotion(0, 0);  // the knot fields reach the NURBS, as far as its knots go
+    EXPECT_EQ(nurbs.knots, (std::vector<float>{0.25f, 0.5f, 1}));
     const Panel* before = f.app.panels.panel;
     f.key(input::kKeyEnd);  // without Ctrl: nothing in 2D
     f.key(input::kKeyEnd, input::kCtrl);
@@ -124,6 +127,7 @@ TEST(Keys, EnterCyclesAndCtrlEndDeletesTheActiveObject) {
 TEST(Keys, InsertResumesAnOpenCurveOverTheViewButNeverARationalOne) {
     Drawing f;
     f.add(kBezierCurve, std::vector<Point3>(10));  // read from a file: room for ten
+    f.key(input::kKeyEnd);                         // not Insert
     f.key(input::kKeyInsert, 0, 0);
     EXPECT_EQ(f.app.editing.placing, 0);
     f.key(input::kKeyInsert);
@@ -141,14 +145,31 @@ TEST(Keys, InsertResumesAnOpenCurveOverTheViewButNeverARationalOne) {
     EXPECT_EQ(f.app.editing.placing, 1);
 }
 
+// The type label is filled again on the way.
 TEST(Keys, PixelSizeStaysWithinOneToTen) {
     Drawing f;
+    f.add(kLineDDA, {});
     std::string sizes;
     for (char k : std::string("+++++++++++-----------")) {
         f.app.onKey(static_cast<unsigned char>(k), 0, 0);
         sizes += std::to_string(f.app.settings2D.pixelSize);
     }
     EXPECT_EQ(sizes, "2345678910101098765432111");
+    EXPECT_STREQ(f.app.mirrors.typeText, "Line Opt. DDA");
+}
+
+// The grid starts as main asks; F11 and F12 switch the inactive points and the grid in 2D only.
+TEST(Keys, F11AndF12SwitchIn2DOnly) {
+    AppFixture f(nullptr, nullptr, 1);
+    f.takeConsole();
+    for (bool in3D : {false, false, true}) {
+        f.app.mode.is3D = in3D;
+        for (int key : {input::kKeyF11, input::kKeyF12})
+            f.app.onSpecialKey(key, 0, 0);
+    }
+    EXPECT_EQ(f.takeConsole(),
+              "SYSTEM: Zobrazovani neaktivnich bodu aktivovano\nSYSTEM: Rastrova mrizka OFF\n"
+              "SYSTEM: Zobrazovani neaktivnich dodu deaktivovano\nSYSTEM: Rastrova mrizka ON\n");
 }
 
 TEST(Mouse, HandlesSetTheRadiusTheSemiAxesAndTheAngle) {
@@ -182,12 +203,14 @@ TEST(Mouse, PickWithinFiveUnitsThenShiftDragTheObjectRigidlyInsideTheViewOutside
         EXPECT_EQ(f.app.editing.activePoint, -1);
     }
     f.click(55, 15, input::kShift);  // a square of 11 by 11 around the point answers
+    f.window.redisplays = 0;
     f.drag(60, 25);
     EXPECT_EQ(f.xy(), (std::vector<float>{20, 15, 60, 25, 100, 75}));
     f.drag(0, 30);  // the window's edge
     f.app.editing.placing = 1;
     f.drag(70, 30);
     EXPECT_EQ(f.xy(), (std::vector<float>{20, 15, 60, 25, 100, 75}));
+    EXPECT_EQ(f.window.redisplays, 1);  // the one drag that moved
 }
 
 }  // namespace

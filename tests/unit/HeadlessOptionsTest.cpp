@@ -50,6 +50,7 @@ TEST(HeadlessOptions, ArgumentsGiveTheTaskAndSettingsOrOneProblem) {
         {{"--render", "a"}, "--render needs SCENE and OUT"},
         {{"--render", "a", "--grid", "b.png"}, "--render needs SCENE and OUT"},
         {{"--bench"}, "--bench needs SCENE"},
+        {{"--bench", "--csv"}, "--bench needs SCENE"},
         {{"--pixel-size"}, "--pixel-size needs N"},
         {{"--size", "15x16", "--help"}, side + "15x16"},
         {{"--size", "16x4097"}, side + "16x4097"},
@@ -74,6 +75,7 @@ TEST(HeadlessOptions, OnlyArgumentsAfterTheProgramThatBeginWithTwoDashesAreOptio
     const char* const argv[] = {"--x", "scene.pvf", "-h", "--"};
     EXPECT_FALSE(hasOptions(3, argv));
     EXPECT_TRUE(hasOptions(4, argv));
+    EXPECT_TRUE(hasOptions(2, argv + 2));  // "-h" as the program, "--" after it
 }
 
 }  // namespace

@@ -42,6 +42,7 @@ TEST(Lines, KnownPixelLists) {
          {{0, 0}, {-1, 0}, {-2, 0}, {-3, 0}, {-4, -1}, {-5, -1}, {-6, -2}, {-7, -2}}},
         // A diagonal is y-major: the accumulator runs along x and truncates toward zero.
         {kDDA, {-3, 3}, {{0, 0}, {0, 1}, {-1, 2}, {-2, 3}}},
+        {kDDA, {1, 1}, {{0, 0}, {1, 1}}},
         // Two-step: start, end, per step two pixels at each end, then the leftovers.
         {kTwoStep,
          {10, 7},

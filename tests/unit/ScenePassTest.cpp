@@ -126,6 +126,13 @@ TEST(ScenePass2D, PrefixWithoutRowForObjectsNotYetComplete) {
     }
 }
 
+TEST(ScenePass2D, KindsWithoutAnAlgorithmTakeNoTime) {
+    AppFixture f;
+    SceneObject unknown;
+    unknown.kind = 40;
+    EXPECT_EQ(drawKind2D(f.app.algorithms, unknown), 0.0);
+}
+
 // Rows in list order, the arrow on the active one; B-spline and NURBS rows add their knots,
 // as many as the NURBS counts. A rational curve with fewer weights than points is not drawn.
 TEST(ScenePass2D, RowsComeInListOrder) {

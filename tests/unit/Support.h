@@ -218,8 +218,9 @@ struct FakeFrames final : FrameSource {
 // An application with string consoles, a fake window and frames and a recording target, in
 // the colours that main passes.
 struct AppFixture {
-    explicit AppFixture(const char* sceneFile = nullptr, RasterTarget* raster = nullptr)
-        : app(sceneFile, false, 0, {1, 0, 0}, {1, 0, 1}, {0, 0, 1},
+    explicit AppFixture(const char* sceneFile = nullptr, RasterTarget* raster = nullptr,
+                        int grid = 0)
+        : app(sceneFile, false, grid, {1, 0, 0}, {1, 0, 1}, {0, 0, 1},
               AppServices{console, window, raster ? *raster : target, overlays, render3D, mesh,
                           &errors, &frames, &menus, &views}) {
         views.drawForPick = [this] { app.drawScene3D(true); };

@@ -8,9 +8,13 @@ namespace {
 
 // A counter that moves only when the test moves it.
 struct FakeTicks final : TickSource {
-    bool frequency(int64_t& ticksPerSecond) const override { return (ticksPerSecond = rate) > 0; }
+    bool frequency(int64_t& ticksPerSecond) const override {
+        ticksPerSecond = rate;
+        return present;
+    }
     int64_t count() const override { return now; }
     int64_t now = 1000, rate = 1000000000;
+    bool present = true;
 };
 
 // Each step acts, lets the counter run, then reads the timer twice.
@@ -34,10 +38,12 @@ TEST(SpeedTimer, StopAndStartNestLikeACounter) {
         EXPECT_NEAR(timer.elapsedMs(), ms, 1e-6) << action;
         EXPECT_NEAR(timer.elapsedMs(), ms, 1e-6) << action;
     }
-    // Two seconds are 2000 ms at any rate; without a counter every reading is 0.
-    for (const auto& [rate, expected] : {std::pair{int64_t{3579545}, 2000.0}, {0, 0.0}}) {
+    // Two seconds are 2000 ms at any rate; without a counter, or at no rate, every reading is 0.
+    for (const auto& [rate, present, expected] :
+         {std::tuple{int64_t{3579545}, true, 2000.0}, {1000, false, 0.0}, {0, true, 0.0}}) {
         FakeTicks slow;
         slow.rate = rate;
+        slow.present = present;
         SpeedTimer two(slow);
         two.start();
         slow.now += 2 * rate;

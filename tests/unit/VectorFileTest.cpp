@@ -2,7 +2,9 @@
 
 #include <time.h>
 
+#include <cerrno>
 #include <cmath>
+#include <limits>
 
 #include "RoundTripMatch.h"
 #include "Support.h"
@@ -10,6 +12,7 @@
 #include "io/PvfReader.h"
 #include "io/PvfWriter.h"
 #include "io/ScanfScanner.h"
+#include "io/UniqueFile.h"
 
 namespace {
 
@@ -234,7 +237,7 @@ TEST(VectorFileWriter, BlocksInTheirFixedForm) {
     for (const auto& [text, block] : cases)
         EXPECT_EQ(read("\n" + text).text(), header + block + "; 3D grafika\n\n\n; END of PVF\n");
     // "%d" of values beyond the int range saturates; NaN gives 0.
-    EXPECT_EQ(truncatedCoordinate(3e9f), 2147483647);
+    EXPECT_EQ(truncatedCoordinate(2147483648.0f), 2147483647);
     EXPECT_EQ(truncatedCoordinate(-3e9f), -2147483647 - 1);
     EXPECT_EQ(truncatedCoordinate(std::nanf("")), 0);
     std::string patch = "SURFACE_BEZIER_RACIONAL_BICUBIC\n16\n";
@@ -254,6 +257,7 @@ TEST(VectorFileWriter, StampAndFile) {
     EXPECT_EQ(ctimeStamp(0), "Thu Jan  1 00:00:00 1970\n");
     EXPECT_EQ(ctimeStamp(1796404219), "Fri Dec  4 17:10:19 2026\n");
     EXPECT_EQ(ctimeStamp(1000000000), "Sun Sep  9 01:46:40 2001\n");
+    EXPECT_EQ(ctimeStamp(std::numeric_limits<std::time_t>::max()), "???\n");  // no such year
     setenv("TZ", "America/New_York", 1);
     tzset();
     for (std::time_t t : {std::time_t{0}, std::time_t{1796404219}, std::time_t{1719000000}})
@@ -268,6 +272,13 @@ TEST(VectorFileWriter, StampAndFile) {
     ASSERT_TRUE(writePvfFile(dir.path("scene.pvf").c_str(), scene.objects, {}, 0));
     EXPECT_EQ(fileBytes(dir.path("scene.pvf")), pvfText(scene.objects, {}, ctimeStamp(0)));
     EXPECT_FALSE(writePvfFile(dir.path("no/scene.pvf").c_str(), scene.objects, {}, 0));
+    // A stream already in error that ends without an errno of its own: a failed read still.
+    const UniqueFile file = openFile(dir.path("scene.pvf").c_str(), "r");
+    std::fputc('x', file.get());  // a write to a stream open for reading fails
+    FileSource source(file.get());
+    while (source.get() != CharSource::kEnd) {
+    }
+    EXPECT_EQ(source.failureText(), std::strerror(EIO));
 }
 
 // Each example loads whole with the counts it was drawn with, and its objects come back from
