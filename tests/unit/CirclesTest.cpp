@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 
 #include "Support.h"
@@ -45,6 +46,9 @@ TEST(CircleBresenham, KnownPixels) {
         EXPECT_EQ(pixels.size(), c.plots) << c.r;
         EXPECT_EQ(setOf(pixels), setOf(shifted(c.pixels, 9, -31))) << c.r;
     }
+    // Near the end of the int range the sums are taken wider instead of wrapping round.
+    const auto far = draw(&CircleAlgorithms::circleBresenham, 2147483645, 0, 5).points;
+    EXPECT_TRUE(std::all_of(far.begin(), far.end(), [](const auto& p) { return p.x > 2e9f; }));
 }
 
 // The chords as the line drawer drew them: first and last pixel of each call after the
