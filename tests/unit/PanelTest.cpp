@@ -147,6 +147,9 @@ TEST(Panel2D, EnablingFollowsTheActiveObject) {
     AppFixture none;
     none.app.buildPanel2D(1);
     EXPECT_EQ(enabled(none), "00000");
+    none.app.mirrors.lastTime = 2.5f;
+    none.app.display();  // "Cas [ms] :" follows the time from frame to frame
+    EXPECT_EQ(none.app.panels.handles.timeField->floatValue, 2.5f);
 
     AppFixture line;
     line.add(kLineDDA, {{1, 2}, {3, 4}});

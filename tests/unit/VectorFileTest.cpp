@@ -276,9 +276,10 @@ TEST(VectorFileWriter, StampAndFile) {
     const UniqueFile file = openFile(dir.path("scene.pvf").c_str(), "r");
     std::fputc('x', file.get());  // a write to a stream open for reading fails
     FileSource source(file.get());
-    while (source.get() != CharSource::kEnd) {
-    }
-    EXPECT_EQ(source.failureText(), std::strerror(EIO));
+    ObjectList objects, surfaces;
+    const PvfReadReport report = readPvf(source, objects, surfaces);
+    EXPECT_EQ(std::make_pair(report.status, report.errorText),
+              std::make_pair(PvfReadReport::Status::ReadError, std::string(std::strerror(EIO))));
 }
 
 // Each example loads whole with the counts it was drawn with, and its objects come back from
