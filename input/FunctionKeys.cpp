@@ -84,7 +84,6 @@ void FunctionKeys::showNewActive(ObjectCursor active) {
     if (!some || !isNurbs(active->kind)) {
         std::fill(std::begin(s.mirrors.knotValues), std::end(s.mirrors.knotValues), 0.0f);
         fields.clearKnotsAndWeight();
-        fields.sync();
     }
     if (!some) return;
     fields.offerObject(*active, -1);

@@ -225,8 +225,9 @@ TEST(ScenePass2D, MarkersAndTheActivePointHighlight) {
     }
     EXPECT_EQ(calls[20].pixels.front(), Pixel(100, 50));  // the DDA line, in the object colour
     EXPECT_EQ(calls[20].g + calls[20].b, 0.0f);
-    // No highlight without an active point, nor with the markers off.
-    for (const auto& [activePoint, markers, count] : {std::tuple{-1, 1, 22u}, {0, 0, 14u}}) {
+    // No highlight without an active point, nor with the markers off; the first point has one.
+    for (const auto& [activePoint, markers, count] :
+         {std::tuple{-1, 1, 22u}, {0, 0, 14u}, {0, 1, 34u}}) {
         f.target.clear();
         f.app.editing.activePoint = activePoint;
         f.app.settings2D.showControlPoints = markers;
