@@ -31,16 +31,15 @@ void Placement::start(SceneObject object) {
     window.postRedisplay();
 }
 
-bool Placement::resume() {
-    if (!scene.findActive(scene.objects2D)) return false;
+void Placement::resume() {
+    if (!scene.findActive(scene.objects2D)) return;
     SceneObject& o = *scene.current;
-    if (!isOpen2D(o.kind) || o.pointCount >= kMaxCurvePoints) return false;
+    if (!isOpen2D(o.kind) || o.pointCount >= kMaxCurvePoints) return;
     // A curve read from a file has room for its own points only.
     if (o.points.size() < kMaxCurvePoints) o.points.resize(kMaxCurvePoints);
     editing.placing = 1;
     window.setCursor(Cursor::Help);
     window.postRedisplay();
-    return true;
 }
 
 // Placing ends when the arrays are full: each creator sized them to the kind's capacity.

@@ -19,8 +19,8 @@ class Placement {
     void finishPlacing();
     // The object goes to the front of the 2D list as its only active one.
     void start(SceneObject object);
-    // The active open curve takes more points; false when there is none with room.
-    bool resume();
+    // The active open curve takes more points, if there is one with room.
+    void resume();
     // The pixel becomes the next point of the active object.
     void place(ViewQueries::WorldPixel p);
     // An open curve may end anywhere; every other object waits for all its points.

@@ -79,11 +79,10 @@ double binomial(int n, int k) {
 }
 
 float bernstein(int n, int i, float t) {
-    // The double power function, its result kept in single precision; 0^0 is taken as 1 at
-    // either end of the parameter range.
-    const float a = (t == 0.0f && i == 0) ? 1.0f : static_cast<float>(std::pow(double{t}, i));
-    const float b =
-        (i == n && t == 1.0f) ? 1.0f : static_cast<float>(std::pow(double{1.0f - t}, n - i));
+    // The double power function, its result kept in single precision; its 0^0 is 1, as the
+    // basis wants at either end of the parameter range.
+    const float a = static_cast<float>(std::pow(double{t}, i));
+    const float b = static_cast<float>(std::pow(double{1.0f - t}, n - i));
     return static_cast<float>(binomial(n, i) * a * b);
 }
 

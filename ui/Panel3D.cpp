@@ -74,7 +74,7 @@ void addRenderLists(Panel& panel, Control& in, const PanelState& s) {
 void addLightRollout(Panel& panel, Control& in, const PanelState& s) {
     Control& light = panel.addRollout(in, "Osvetleni sceny", false);
     panel.addRotation(light, "Rotace Svetla", s.view.lightRotation).setSpin(1.0f);
-    const char* const names[3] = {"Cervena:", "Zelena:", "Modra:"};
+    const char* const names[] = {"Cervena:", "Zelena:", "Modra:"};
     for (int i = 0; i < 3; ++i) {
         Control& c = panel.addFloatSpinner(light, names[i], &s.render.lightColor[i]);
         c.setIntLimits(0, 1);

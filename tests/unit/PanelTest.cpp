@@ -181,16 +181,20 @@ TEST(PanelCommands, ColoursSizesSegmentsKnotsAndHiding) {
                                              {0, 0, 0}, {.5f, .5f, .5f}, {1, 1, 1}};
     const std::array<float, 3> backgrounds[5] = {
         {1, 1, 1}, {0, 0, .5f}, {0, 0, 0}, {.5f, .5f, .5f}, {.2f, .4f, .2f}};
-    for (int i = 0; i < 9; ++i) {
-        p.userSetInt(find(p, "Objekt:"), i);
-        EXPECT_EQ(rgb(f.app.colors.objectColor), colours[i]) << i;
+    const std::pair<const char*, const Rgb*> lists[] = {
+        {"Objekt:", &f.app.colors.objectColor},
+        {"Rid. polygon:", &f.app.colors.polygonColor},
+        {"Aktivni bod:", &f.app.colors.activeColor},
+        {"Ridici bod:", &f.app.colors.controlColor},
+        {"Neaktivni bod:", &f.app.colors.inactiveColor}};
+    for (int i = 0; i < 9; ++i) {  // the first item counts too
+        for (const auto& [label, colour] : lists) {
+            p.userSetInt(find(p, label), i);
+            EXPECT_EQ(rgb(*colour), colours[i]) << label << i;
+        }
         p.userSetInt(find(p, "Pozadi:"), i % 5);
         EXPECT_EQ(rgb(f.overlays.clearColor), backgrounds[i % 5]) << i;
     }
-    p.userSetInt(find(p, "Rid. polygon:"), 7);
-    p.userSetInt(find(p, "Neaktivni bod:"), 0);  // the first item counts too
-    EXPECT_EQ(f.app.colors.polygonColor.g, 0.5f);
-    EXPECT_EQ(rgb(f.app.colors.inactiveColor), colours[0]);
 
     p.userSetInt(find(p, "Aprox. useckami:"), 10);
     EXPECT_EQ(f.app.algorithms.curveAlgo.sampleCount, 11);

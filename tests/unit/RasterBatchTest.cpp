@@ -94,6 +94,7 @@ TEST(RasterBatch, TheSizeOfTheBatchNeverChangesWhatATargetSees) {
             kDrawings[d](wholeSpans);
             kDrawings[d](smallSpans);
             EXPECT_EQ(smallSpans.points, wholeSpans.points);
+            EXPECT_EQ(wholeSpans.points.size(), whole.points.size());
         }
     }
 }
