@@ -187,6 +187,7 @@ TEST(VectorFileReader, BlocksTheSceneCannotHoldAreDropped) {
         {"SPLINE_BSPLINE 4 0 0 1 1 2 2 3 3 6", 1},
         {"SPLINE_BSPLINE 4 0 0 1 1 2 2 3 3 5", 0},
         {"SURFACE_BEZIER_BICUBIC " + repeated(101, "1 2 3") + " 0 0 0", 1},
+        {"SURFACE_FERGUSON_BICUBIC 0 0 0 0", 0},  // a net of no points is kept, not drawn
         {"SURFACE_BEZIER_RACIONAL_BICUBIC x 1 2 3", 1},
         {"SPLINE_BEZIER 3 1 2 3 4 5", 1},
         {surface("SURFACE_COONS_BICUBIC", false).substr(0, 90), 1},
