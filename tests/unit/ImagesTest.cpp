@@ -11,9 +11,9 @@ namespace {
 // reading gives them back red first, in the stored row order.
 TEST(BenImage, EncodedImageReadsBack) {
     const Bytes rgb = {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 17, 18};
-    const Bytes file = encodeBen(3, 2, rgb);
-    const Bytes header = {'B', 'M', 72, 0, 0,  0,  0, 0, 0, 0,  54, 0, 0, 0, 40, 0,  0, 0, 3,
-                          0,   0,   0,  2, 0,  0,  0, 1, 0, 24, 0,  0, 0, 0, 0,  18, 0, 0, 0,
+    const Bytes file = encodeBen(6, 1, rgb);  // a single row is an image too
+    const Bytes header = {'B', 'M', 72, 0, 0,  0,  0, 0, 0, 0,  54, 0, 0, 0, 40, 0,  0, 0, 6,
+                          0,   0,   0,  1, 0,  0,  0, 1, 0, 24, 0,  0, 0, 0, 0,  18, 0, 0, 0,
                           19,  11,  0,  0, 19, 11, 0, 0, 0, 0,  0,  0, 0, 0, 0,  0,  3, 2, 1};
     EXPECT_EQ(Bytes(file.begin(), file.begin() + 57), header);
     EXPECT_EQ(file.size(), 72u);
@@ -21,7 +21,7 @@ TEST(BenImage, EncodedImageReadsBack) {
     writeFile(dir.path("image.ben"), std::string(file.begin(), file.end()));
     BenImage image;
     ASSERT_EQ(readImage(dir.path("image.ben").c_str(), image), ImageStatus::Read);
-    EXPECT_EQ(std::pair(image.width, image.height), std::pair(3, 2));
+    EXPECT_EQ(std::pair(image.width, image.height), std::pair(6, 1));
     EXPECT_EQ(image.rgb, rgb);
 }
 
