@@ -50,6 +50,7 @@ TEST(Placing, EveryKindTakesClicksUntilItsArraysAreFull) {
         Drawing f;
         f.app.buildPanel2D(1);
         (f.app.*r.menu)(r.value);
+        EXPECT_EQ(f.window.redisplays, 1);  // the help cursor and the new object's type show
         int taken = 0;
         for (; f.app.editing.placing == 1 && taken < 60; ++taken)
             f.click(10 + taken, 20 + 2 * taken);
@@ -199,8 +200,9 @@ TEST(Mouse, PickWithinFiveUnitsThenShiftDragTheObjectRigidlyInsideTheViewOutside
     Drawing f;
     f.add(kBezierCurve, {{10, 10}, {50, 20}, {90, 70}});
     for (const auto& [dx, dy] : {std::pair{6, 0}, {0, -6}, {-6, 5}}) {
-        f.click(50 + dx, 20 + dy);  // out of reach
-        EXPECT_EQ(f.app.editing.activePoint, -1);
+        f.window.redisplays = 0;
+        f.click(50 + dx, 20 + dy);  // out of reach: the highlight goes
+        EXPECT_EQ(std::pair(f.app.editing.activePoint, f.window.redisplays), std::pair(-1, 1));
     }
     f.click(55, 15, input::kShift);  // a square of 11 by 11 around the point answers
     f.window.redisplays = 0;
