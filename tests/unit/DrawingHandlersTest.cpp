@@ -110,6 +110,10 @@ TEST(Keys, EnterCyclesAndCtrlEndDeletesTheActiveObject) {
     f.app.mirrors.knotValues[0] = 0.25f;
     f.app.onPassiveMotion(0, 0);  // the knot fields reach the NURBS, as far as its knots go
     EXPECT_EQ(nurbs.knots, (std::vector<float>{0.25f, 0.5f, 1}));
+    nurbs.knots.assign(120, 42.0f);
+    nurbs.knotCount = 120;
+    f.app.onPassiveMotion(0, 0);  // never past the hundredth field
+    EXPECT_EQ(std::pair(nurbs.knots[99], nurbs.knots[100]), std::pair(0.0f, 42.0f));
     const Panel* before = f.app.panels.panel;
     f.key(input::kKeyEnd);  // without Ctrl: nothing in 2D
     f.key(input::kKeyEnd, input::kCtrl);
