@@ -116,6 +116,5 @@ void PointFields::rebuild() {
     if (!shown()) return;
     panels.master.closeAll();
     panels.panel = nullptr;
-    panels.handles = {};
-    build();
+    build();  // which hands out new handles
 }

@@ -29,7 +29,7 @@ TEST(PanelToolkit, ControlsWriteClampedValuesReportIdsAndHideInClosedRollouts) {
     Control& spin = p.addIntSpinner(box, "N:", &live, 7);
     spin.setIntLimits(0, 10);
     Control& text = p.addTextEdit(p.root(), "Name:", name);
-    EXPECT_EQ(spin.intValue, 5);  // read when built
+    EXPECT_EQ(std::pair(spin.intValue, text.text), std::pair(5, std::string("abc")));  // as built
 
     p.userSetInt(spin, 15);
     p.userSetText(text, "a name too long");
@@ -90,16 +90,17 @@ TEST(PanelToolkit, LayoutFileOfColumnsInBothPanels) {
     EXPECT_EQ(fileBytes(dir.path("layout")), rightRows);
 }
 
-// A trackball as wide as its label asks, a button without a width of its own as wide as its
-// column; the trackball turns its matrix only while enabled.
+// A group as wide as the trackball in it asks, a button without a width of its own as wide
+// as its column; the trackball turns its matrix only while enabled.
 TEST(PanelToolkit, TrackballAndButtonColumns) {
     Panel p(PanelSide::Right, nullptr);
     float matrix[16] = {};
-    Control& ball = p.addRotation(p.root(), "Rotace sceny", matrix);
+    Control& ball = p.addRotation(p.addPanel(p.root(), "Q"), "Rotace sceny", matrix);
     p.addColumn(p.root(), false);
     p.addButton(p.root(), "B", 1);
     EXPECT_EQ(layoutLines(layoutPanel(p, kRightPanelWidth), 0, 0),
-              "6\t6\t150\t66\trotation\t1\tRotace sceny\n159\t6\t85\t22\tbutton\t1\tB\n");
+              "6\t6\t158\t94\tpanel\t1\tQ\n14\t31\t142\t66\trotation\t1\tRotace sceny\n"
+              "167\t6\t77\t22\tbutton\t1\tB\n");
     p.userSetMatrix(ball, {1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1});
     ball.disable();
     p.userSetMatrix(ball, {});
