@@ -4,7 +4,7 @@
 #include <array>
 #include <tuple>
 
-#include "model/ObjectKind.h"
+#include "Support.h"
 #include "surfaces/RecordingPatchDrawer.h"
 #include "surfaces/ScenePass3D.h"
 
@@ -12,40 +12,28 @@ namespace {
 
 using Calls = std::vector<std::string>;
 
-struct Pass3D {
+struct Pass3D : AppFixture {
     // A 16-point net at x = 0..15 (with weights when rational), listed at the front as every
     // creator adds.
     void add(int32_t kind, bool active, std::size_t points = 16) {
-        SceneObject& p = scene.surfaces3D.emplace_front();
-        p.kind = kind;
-        p.active = active;
+        SceneObject& p = app.scene.surfaces3D.emplace_front();
+        std::tie(p.kind, p.active, p.color[1]) = std::make_tuple(kind, active, 0.75f);
         for (std::size_t k = 0; k < points; ++k)
             p.points.push_back({float(k), 0, 2});
         if (kind == kSurfaceRationalBezier) p.weights.assign(16, 1.0f);
-        p.color[1] = 0.75f;
     }
     Calls callsFrom(const std::string& first) const {
-        return {std::find(gl.calls.begin(), gl.calls.end(), first), gl.calls.end()};
+        return {std::find(gl.begin(), gl.end(), first), gl.end()};
     }
 
-    ModeState mode;
-    Scene scene;
-    Settings2D settings;
-    EditState editing;
-    EditorColors colors;
-    View3D view;
-    Render3D render;
-    PanelMirrors mirrors;
-    TextureTable textures;
-    RecordingRender3DTarget gl;
-    RecordingPatchDrawer patches{gl.calls};
+    Calls& gl = render3D.calls;
+    RecordingPatchDrawer patches{gl};
     std::ostringstream out;
-    ScenePass3D pass{
-        {mode, scene, settings, editing, colors, view, render, mirrors, textures},
-        gl,
-        patches,
-        out,
-        {[this] { gl.calls.push_back("attach"); }, [this] { gl.calls.push_back("point"); }}};
+    ScenePass3D::PanelHooks hooks{[this] { gl.push_back("attach"); },
+                                  [this] { gl.push_back("point"); }};
+    ScenePass3D::State state{app.mode,   app.scene,    app.settings2D, app.editing, app.colors,
+                             app.view3D, app.render3D, app.mirrors,    app.textures};
+    ScenePass3D pass{state, render3D, patches, out, hooks};
 };
 
 TEST(ScenePass3D, AnEmptySceneDrawsOnlyTheAxisCrossAndWritesNothing) {
@@ -85,15 +73,15 @@ TEST(ScenePass3D, FrameSetUpFollowsTheLightingAndPlasticSwitches) {
     };
     for (const auto& [in, expected] : cases) {
         Pass3D f;
-        f.settings.showAxes = 0;
-        Render3D& r = f.render;
+        f.app.settings2D.showAxes = 0;
+        Render3D& r = f.app.render3D;
         std::tie(r.surfaceLighting, r.plasticMap, r.material, r.envMapping, r.lightColor[0]) =
             std::make_tuple(in[0], in[1], in[2], in[3], 0.25f);
-        View3D& v = f.view;
+        View3D& v = f.app.view3D;
         std::tie(v.lightRotation[0], v.light1Rotation[0], v.sceneRotation[0], v.rotY, v.rotX,
                  v.rotZ) = std::make_tuple(0.5f, -1.0f, 0.0f, 30.25, -20.0, 5.0);
         f.pass.drawFrame3D();
-        EXPECT_EQ(f.gl.calls, expected) << in[0] << in[1] << in[2];
+        EXPECT_EQ(f.gl, expected) << in[0] << in[1] << in[2];
     }
 }
 
@@ -104,9 +92,9 @@ TEST(ScenePass3D, SelectionModeDrawsOnlyTheActivePatchsNamedSpheres) {
         Pass3D f;
         f.add(kSurfaceCoons, false);
         f.add(kSurfaceBezier, true);
-        f.colors.polygonColor = {0.5f, 0.25f, 0};
-        f.settings.showControlPoints = showPoints;
-        f.editing.activePoint = activePoint;
+        f.app.colors.polygonColor = {0.5f, 0.25f, 0};
+        f.app.settings2D.showControlPoints = showPoints;
+        f.app.editing.activePoint = activePoint;
         f.pass.drawScene3D(true);
         Calls expected = {"lighting off", "texturing off", "colour 0.5 0.25 0", "depth test",
                           "names"};
@@ -135,10 +123,10 @@ TEST(ScenePass3D, RowsMarkTheActivePatchAndKeepItsTimeAsAFloat) {
               "-> Bezierova rac plocha: 1.00001\n"
               "Bezierova rac plocha\t: 0.5\n"
               "Fergusonova plocha\t: 0.5\n");
-    EXPECT_EQ(f.mirrors.lastTime, 1.000004999f);
+    EXPECT_EQ(f.app.mirrors.lastTime, 1.000004999f);
 
     Pass3D hidden;
-    std::tie(hidden.render.showSurface, hidden.render.gouraud) = std::make_tuple(0, 0);
+    std::tie(hidden.app.render3D.showSurface, hidden.app.render3D.gouraud) = std::make_tuple(0, 0);
     hidden.add(kSurfaceCoons, true);
     hidden.pass.drawScene3D(false);
     EXPECT_EQ(hidden.out.str(), "-> ");
@@ -161,10 +149,11 @@ TEST(ScenePass3D, SolidAndWireframeSetTheirStateAroundTheDraw) {
     };
     for (const auto& [in, expected] : cases) {
         Pass3D f;
-        Render3D& r = f.render;
+        Render3D& r = f.app.render3D;
         std::tie(r.plasticMap, r.surfaceLighting, r.texture, r.meshDensity) =
             std::make_tuple(in[0], in[1], in[2], 7);
-        std::tie(f.textures.textureIds[0], f.textures.textureIds[2]) = std::make_tuple(40u, 42u);
+        std::tie(f.app.textures.textureIds[0], f.app.textures.textureIds[2]) =
+            std::make_tuple(40u, 42u);
         f.add(kSurfaceCoons, false);
         f.pass.drawScene3D(false);
         EXPECT_EQ(f.callsFrom("smooth"), expected) << in[0] << in[1] << in[2];
