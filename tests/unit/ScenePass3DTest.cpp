@@ -36,44 +36,36 @@ struct Pass3D : AppFixture {
     ScenePass3D pass{state, render3D, patches, out, hooks};
 };
 
-TEST(ScenePass3D, AnEmptySceneDrawsOnlyTheAxisCrossAndWritesNothing) {
-    Pass3D f;
-    f.pass.drawFrame3D();
-    EXPECT_EQ(f.callsFrom("scene 1 1 turn 0 0 0"),
-              Calls({"scene 1 1 turn 0 0 0", "lighting off",
-                     "lines 1 0 0 0.5: 0 0 0-20 0 0 20 0.5 0-19 3 0 20 3 0-19 0.5 0",
-                     "lines 0 1 0 1: 0 0 0-0 20 0 0.5 20 0-1 18.7 0 1.5 20 0-1 18.7 0 "
-                     "1 17.5 0-1 18.7 0",
-                     "lines 0 0 1 1: 0 0 0-0 0 20 0 0.5 20-0 0.5 19 0 0.5 20-0 3 19 "
-                     "0 3 20-0 3 19 0 0 0-0 0 20",
-                     "lighting on", "attach", "point"}));
-    EXPECT_EQ(f.out.str(), "");
-}
-
-// Everything before the scene walk, for the lighting switches, the material and the sphere map.
+// Everything before the walk of an empty scene, for the lighting switches, the material, the
+// sphere map and the axis cross; nothing is written.
 TEST(ScenePass3D, FrameSetUpFollowsTheLightingAndPlasticSwitches) {
     const std::string light0 = "light0 turned 0.5 at 0 1 0 0 colour 0.25 1 1 1";
     const std::string light1 = "light1 turned -1 at 0 1 0 1 colour 1 1 1 1";
     const std::string scene = "scene 0 1 turn 30.25 -20 5";
-    // Switches: surface lighting, plastic look, material, sphere map.
-    const std::pair<std::array<int, 4>, Calls> cases[] = {
-        {{1, 0, 1, 0},
+    // Switches: surface lighting, plastic look, material, sphere map, axes.
+    const std::pair<std::array<int, 5>, Calls> cases[] = {
+        {{1, 0, 1, 0, 0},
          {"material 0.33 0.22 0.03 1 0.78 0.57 0.11 1 0.99 0.91 0.81 1 20", light0, light1,
           "lighting on", "light1 on", "light0 on", "lighting off", "light0 off", "light1 off",
           "normalize", "depth test", scene, "attach", "point"}},
-        {{1, 1, 7, 0},
+        {{1, 1, 7, 0, 0},
          {"material 0.33 0 0.33 1 1 0.5 1 1 1 1 1 1 60", light0, light1, "lighting on", "light1 on",
           "light0 on", light1, "lighting on", "light1 on", "normalize", "depth test", scene,
           "attach", "point"}},
-        {{0, 1, 8, 0},
-         {light1, "lighting on", "light1 on", "normalize", "depth test", scene, "attach", "point"}},
-        {{0, 0, -1, 1},
+        {{0, 1, 8, 0, 1},
+         {light1, "lighting on", "light1 on", "normalize", "depth test", scene, "lighting off",
+          "lines 1 0 0 0.5: 0 0 0-20 0 0 20 0.5 0-19 3 0 20 3 0-19 0.5 0",
+          "lines 0 1 0 1: 0 0 0-0 20 0 0.5 20 0-1 18.7 0 1.5 20 0-1 18.7 0 1 17.5 0-1 18.7 0",
+          "lines 0 0 1 1: 0 0 0-0 0 20 0 0.5 20-0 0.5 19 0 0.5 20-0 3 19 0 3 20-0 3 19 "
+          "0 0 0-0 0 20",
+          "lighting on", "attach", "point"}},
+        {{0, 0, -1, 1, 0},
          {"lighting off", "light0 off", "light1 off", "normalize", "depth test", scene,
           "sphere map on", "attach", "point", "sphere map off"}},
     };
     for (const auto& [in, expected] : cases) {
         Pass3D f;
-        f.app.settings2D.showAxes = 0;
+        f.app.settings2D.showAxes = in[4];
         Render3D& r = f.app.render3D;
         std::tie(r.surfaceLighting, r.plasticMap, r.material, r.envMapping, r.lightColor[0]) =
             std::make_tuple(in[0], in[1], in[2], in[3], 0.25f);
@@ -82,6 +74,7 @@ TEST(ScenePass3D, FrameSetUpFollowsTheLightingAndPlasticSwitches) {
                  v.rotZ) = std::make_tuple(0.5f, -1.0f, 0.0f, 30.25, -20.0, 5.0);
         f.pass.drawFrame3D();
         EXPECT_EQ(f.gl, expected) << in[0] << in[1] << in[2];
+        EXPECT_EQ(f.out.str(), "");
     }
 }
 
