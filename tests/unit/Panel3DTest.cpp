@@ -34,25 +34,25 @@ TEST(Panel3D, ControlsInCreationOrderAndTheirLists) {
     const std::string flatRows = rows(*flat.app.panels.panel);
     const auto from = flatRows.find("|Vypnout"), to = flatRows.find("|Souradnice");
     EXPECT_EQ(rows(*f.app.panels.panel),
-              "text|separator|Rasterizacni rychlost ^|Typ : w150|Cas [ms] :|separator|Hlavni "
-              "nabidka|2D Pixelforge#103 w140" +
+              "text|separator|Rasterizacni rychlost ^|"
+              "Typ : w150|Cas [ms] :|separator|Hlavni nabidka|2D Pixelforge#103 w140" +
                   flatRows.substr(from, to - from) +
-                  "|Souradnice aktivniho bodu|Aktivni bod:#3[0,15] w50 >|separator|Hodnota v "
-                  "X:#4[-1000,1000] > s1|Hodnota v Y:#4[-1000,1000] > s1|Hodnota v "
+                  "|Souradnice aktivniho bodu|Aktivni bod:#3[0,15] w50 >|separator|"
+                  "Hodnota v X:#4[-1000,1000] > s1|Hodnota v Y:#4[-1000,1000] > s1|Hodnota v "
                   "Z:#4[-1000,1000] > s1|Racionalni vaha:#4[1,100] >|Aktivni bod|<-#50 w50|column|"
                   "->#51 w50|Nastaveni renderingu|Zobrazovat plochu|Osovy kriz|Ridici polygon|"
                   "Plasticka mapa|Osvetleni plochy|Gouraudovo stinovani|Environment text. mapping|"
-                  "Hustota site:[3,100] w60 >|separator|Polygon: > 100Trojuhelnik 200Ctverec 1Body "
-                  "=Ctverec|Material: > 0Zadny 1Medeny 2Perletovy   3Drugged 4Modre PVC 5Rude PVC "
-                  "6Zelene PVC 7Fialove PVC =Zadny|Textura: > 0Zadna       2Textura_0 3Textura_1 "
-                  "=Zadna      |Osvetleni sceny|Rotace Svetla|Cervena:[0,1] w10 >|Zelena:[0,1] w10 "
-                  ">|Modra:[0,1] w10 >|Nastaveni barev editoru|Pozadi:#5 > 0Bila 1Indigo 2Cerna "
-                  "3Seda 4Zelena =Seda|Rid. polygon:#5 > 0Cervena 1Zelena 2Modra 3Zluta 4Fialova "
-                  "5Azurova 6Cerna 7Seda 8Bila =Fialova|");
+                  "Hustota site:[3,100] w60 >|separator|Polygon: > 100Trojuhelnik 200Ctverec "
+                  "1Body =Ctverec|Material: > 0Zadny 1Medeny 2Perletovy   3Drugged 4Modre PVC "
+                  "5Rude PVC 6Zelene PVC 7Fialove PVC =Zadny|Textura: > 0Zadna       2Textura_0 "
+                  "3Textura_1 =Zadna      |Osvetleni sceny|Rotace Svetla|Cervena:[0,1] w10 >|"
+                  "Zelena:[0,1] w10 >|Modra:[0,1] w10 >|Nastaveni barev editoru|"
+                  "Pozadi:#5 > 0Bila 1Indigo 2Cerna 3Seda 4Zelena =Seda|Rid. polygon:#5 > "
+                  "0Cervena 1Zelena 2Modra 3Zluta 4Fialova 5Azurova 6Cerna 7Seda 8Bila =Fialova|");
     EXPECT_EQ(rows(*f.app.panels.viewPanel),
-              "Rotace sceny|column|X:#305 >|Y:#305 >|Z:#305 >|column|X-Y#12 w30|Y-Z#13 w30|Z-X#14 "
-              "w30|column|XY#305 s10|column|X#305 s10|column|Y#305 s10|column|Zoom#305 s10|"
-              "column|");
+              "Rotace sceny|column|X:#305 >|Y:#305 >|Z:#305 >|column|X-Y#12 w30|Y-Z#13 w30|"
+              "Z-X#14 w30|column|XY#305 s10|column|X#305 s10|column|Y#305 s10|column|"
+              "Zoom#305 s10|column|");
 }
 
 // "Aktivni bod:", X, Y, Z and the weight: 1 for enabled.
@@ -98,8 +98,7 @@ TEST(Panel3DCommands, ViewPresetsUndoTheFreeRotationAndPanningReshapes) {
     f.app.view3D.rotZ = 30;
     const int redisplays = f.window.redisplays;
     for (const auto& [button, rotY, rotX] :
-         {std::tuple{"Y-Z", -90.0, 0.0}, std::tuple{"Z-X", 0.0, -270.0},
-          std::tuple{"X-Y", 0.0, 0.0}}) {
+         {std::tuple{"Y-Z", -90.0, 0.0}, {"Z-X", 0.0, -270.0}, {"X-Y", 0.0, 0.0}}) {
         f.view().userSetMatrix(find(f.view(), "Rotace sceny"), turned);
         f.view().userClick(find(f.view(), button));
         const float* m = f.app.view3D.sceneRotation;
