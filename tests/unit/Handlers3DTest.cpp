@@ -23,12 +23,14 @@ struct Surfaces : AppFixture {
         window.modifierState = modifiers;
         app.onSpecialKey(special, 0, 0);
     }
-    // Each surface's kind, negative when inactive, then what X, Y and Z show.
+    // Each surface's kind, negative when inactive, then what X, Y and Z show, whether the
+    // weight's field is enabled and the weight in tenths.
     Ints seen() {
         Ints v;
         for (const SceneObject& o : app.scene.surfaces3D)
             v.push_back(o.active ? o.kind : -o.kind);
-        v.insert(v.end(), {h.pointX->intValue, h.pointY->intValue, h.pointZ->intValue});
+        v.insert(v.end(), {h.pointX->intValue, h.pointY->intValue, h.pointZ->intValue,
+                           h.weight->enabled, int(10 * app.mirrors.activeWeight)});
         return v;
     }
     SceneObject& patch() { return app.scene.surfaces3D.front(); }
@@ -67,7 +69,7 @@ TEST(SurfaceKeys, EachKeyMovesOrTurnsTheActivePointOrTheWholePatch) {
         f.app.mirrors.activeX = f.app.mirrors.activeY = f.app.mirrors.activeZ = 9;
         f.key(key, modifiers);
         EXPECT_TRUE(near(f.patch().points[5], point5, 1e-5f)) << key << " " << modifiers;
-        EXPECT_EQ(f.seen(), (Ints{15, m[0], m[1], m[2]})) << key;
+        EXPECT_EQ(f.seen(), (Ints{15, m[0], m[1], m[2], 0, 0})) << key;
         const bool turn = modifiers == kCtrl;
         EXPECT_EQ(near(f.patch().points[0], net(0), 0.0f), !turn && modifiers != kShift);
         EXPECT_EQ(f.app.editing.syncPaused, turn);
@@ -84,11 +86,8 @@ TEST(SurfaceKeys, EachKeyMovesOrTurnsTheActivePointOrTheWholePatch) {
 // none left, clears the fields.
 TEST(Keys3D, MenuMakesEnterWrapsCtrlEndDeletesAndEndRefreshes) {
     Surfaces f;
-    EXPECT_EQ(f.seen(), (Ints{15, -15, 0, 15}));
-    for (std::size_t k = 0; k < 16; ++k)
-        EXPECT_TRUE(near(f.patch().points[k], net(k), 0.0f)) << k;
+    EXPECT_EQ(f.seen(), (Ints{15, -15, 0, 15, 0, 0}));
     EXPECT_EQ(f.patch().pointCount + f.patch().points.size() + f.app.editing.activePoint, 32u);
-    EXPECT_FALSE(f.h.weight->enabled || f.app.mirrors.activeWeight != 0.0f);
     EXPECT_TRUE(f.h.pointZ->enabled && f.h.activePointSpinner->enabled);
     f.app.onSurfaceMenu(kSurfaceRationalBezier, 2);
     EXPECT_TRUE(f.h.weight->enabled && f.app.mirrors.activeWeight == 1.0f);
@@ -97,19 +96,17 @@ TEST(Keys3D, MenuMakesEnterWrapsCtrlEndDeletesAndEndRefreshes) {
     rational.points[0] = {3.7f, -2.2f, 8.9f};
     rational.weights[0] = 2.5f;
     f.app.onKey(input::kKeyEnter, 0, 0);
-    EXPECT_EQ(f.seen(), (Ints{-10, 5, -15, 3, -2, 8}));
-    EXPECT_TRUE(f.h.weight->enabled && f.app.mirrors.activeWeight == 2.5f);
+    EXPECT_EQ(f.seen(), (Ints{-10, 5, -15, 3, -2, 8, 1, 25}));
     EXPECT_STREQ(f.app.mirrors.typeText, typeLabel(kSurfaceRationalBezier, true));
     f.app.onKey(input::kKeyEnter, 0, 0);
     EXPECT_FALSE(f.h.weight->enabled || f.app.mirrors.activeWeight != 0.0f);
     f.app.onKey(input::kKeyEnter, 0, 0);
     f.key(input::kKeyEnd, input::kCtrl);
-    EXPECT_EQ(f.seen(), (Ints{5, -15, 0, 0, 0}));
-    EXPECT_TRUE(f.h.weight->enabled && f.app.mirrors.activeWeight == 1.0f);
+    EXPECT_EQ(f.seen(), (Ints{5, -15, 0, 0, 0, 1, 10}));
     EXPECT_EQ(f.app.editing.activePoint + f.app.screens.exitScreen, -1);
     f.app.editing.activePoint = 6;
     f.key(input::kKeyEnd);
-    EXPECT_EQ(f.seen(), (Ints{5, -15, -5, 0, -5}));
+    EXPECT_EQ(f.seen(), (Ints{5, -15, -5, 0, -5, 1, 10}));
     EXPECT_STREQ(f.app.mirrors.typeText, typeLabel(kSurfaceRationalBezier, true));
     f.key(input::kKeyEnd, input::kCtrl);
     EXPECT_FALSE(f.h.weight->enabled);
@@ -117,9 +114,8 @@ TEST(Keys3D, MenuMakesEnterWrapsCtrlEndDeletesAndEndRefreshes) {
     f.h.weight->enable();
     f.app.mirrors.activeX = f.app.mirrors.activeZ = 9;
     f.key(input::kKeyEnd);
-    EXPECT_EQ(f.seen(), (Ints{0, 0, 0}));
-    EXPECT_FALSE(f.h.pointX->enabled || f.h.pointZ->enabled || f.h.activePointSpinner->enabled ||
-                 f.h.weight->enabled || f.app.mirrors.activeWeight != 0.0f);
+    EXPECT_EQ(f.seen(), (Ints{0, 0, 0, 0, 0}));
+    EXPECT_FALSE(f.h.pointX->enabled || f.h.pointZ->enabled || f.h.activePointSpinner->enabled);
     EXPECT_EQ(f.window.redisplays, 9);  // three patches made, three Enters, three deletions
 }
 
@@ -132,8 +128,7 @@ TEST(View3D, TheLeftButtonPicksTheMiddleButtonAndKeysTurnTheView) {
     f.patch().weights[6] = 2.5f;
     f.views.pick = 6;
     f.app.onMouse(input::kLeftButton, input::kButtonDown, 100, 100);
-    EXPECT_EQ(f.seen(), (Ints{5, -15, -5, 0, -5}));
-    EXPECT_EQ(f.app.mirrors.activeWeight, 2.5f);
+    EXPECT_EQ(f.seen(), (Ints{5, -15, -5, 0, -5, 1, 25}));
     f.views.pick = -1;
     f.app.onMouse(input::kLeftButton, input::kButtonUp, 100, 100);
     EXPECT_EQ(f.app.editing.activePoint + f.app.mirrors.activeX, -6);

@@ -4,7 +4,7 @@
 #include <array>
 #include <tuple>
 
-#include "model/ObjectKind.h"
+#include "Support.h"
 #include "surfaces/RecordingPatchDrawer.h"
 #include "surfaces/ScenePass3D.h"
 
@@ -12,88 +12,68 @@ namespace {
 
 using Calls = std::vector<std::string>;
 
-struct Pass3D {
+struct Pass3D : AppFixture {
     // A 16-point net at x = 0..15 (with weights when rational), listed at the front as every
     // creator adds.
     void add(int32_t kind, bool active, std::size_t points = 16) {
-        SceneObject& p = scene.surfaces3D.emplace_front();
-        p.kind = kind;
-        p.active = active;
+        SceneObject& p = app.scene.surfaces3D.emplace_front();
+        std::tie(p.kind, p.active, p.color[1]) = std::make_tuple(kind, active, 0.75f);
         for (std::size_t k = 0; k < points; ++k)
             p.points.push_back({float(k), 0, 2});
         if (kind == kSurfaceRationalBezier) p.weights.assign(16, 1.0f);
-        p.color[1] = 0.75f;
     }
     Calls callsFrom(const std::string& first) const {
-        return {std::find(gl.calls.begin(), gl.calls.end(), first), gl.calls.end()};
+        return {std::find(gl.begin(), gl.end(), first), gl.end()};
     }
 
-    ModeState mode;
-    Scene scene;
-    Settings2D settings;
-    EditState editing;
-    EditorColors colors;
-    View3D view;
-    Render3D render;
-    PanelMirrors mirrors;
-    TextureTable textures;
-    RecordingRender3DTarget gl;
-    RecordingPatchDrawer patches{gl.calls};
+    Calls& gl = render3D.calls;
+    RecordingPatchDrawer patches{gl};
     std::ostringstream out;
-    ScenePass3D pass{
-        {mode, scene, settings, editing, colors, view, render, mirrors, textures},
-        gl,
-        patches,
-        out,
-        {[this] { gl.calls.push_back("attach"); }, [this] { gl.calls.push_back("point"); }}};
+    ScenePass3D::PanelHooks hooks{[this] { gl.push_back("attach"); },
+                                  [this] { gl.push_back("point"); }};
+    ScenePass3D::State state{app.mode,   app.scene,    app.settings2D, app.editing, app.colors,
+                             app.view3D, app.render3D, app.mirrors,    app.textures};
+    ScenePass3D pass{state, render3D, patches, out, hooks};
 };
 
-TEST(ScenePass3D, AnEmptySceneDrawsOnlyTheAxisCrossAndWritesNothing) {
-    Pass3D f;
-    f.pass.drawFrame3D();
-    EXPECT_EQ(f.callsFrom("scene 1 1 turn 0 0 0"),
-              Calls({"scene 1 1 turn 0 0 0", "lighting off",
-                     "lines 1 0 0 0.5: 0 0 0-20 0 0 20 0.5 0-19 3 0 20 3 0-19 0.5 0",
-                     "lines 0 1 0 1: 0 0 0-0 20 0 0.5 20 0-1 18.7 0 1.5 20 0-1 18.7 0 "
-                     "1 17.5 0-1 18.7 0",
-                     "lines 0 0 1 1: 0 0 0-0 0 20 0 0.5 20-0 0.5 19 0 0.5 20-0 3 19 "
-                     "0 3 20-0 3 19 0 0 0-0 0 20",
-                     "lighting on", "attach", "point"}));
-    EXPECT_EQ(f.out.str(), "");
-}
-
-// Everything before the scene walk, for the lighting switches, the material and the sphere map.
+// Everything before the walk of an empty scene, for the lighting switches, the material, the
+// sphere map and the axis cross.
 TEST(ScenePass3D, FrameSetUpFollowsTheLightingAndPlasticSwitches) {
     const std::string light0 = "light0 turned 0.5 at 0 1 0 0 colour 0.25 1 1 1";
     const std::string light1 = "light1 turned -1 at 0 1 0 1 colour 1 1 1 1";
     const std::string scene = "scene 0 1 turn 30.25 -20 5";
-    // Switches: surface lighting, plastic look, material, sphere map.
-    const std::pair<std::array<int, 4>, Calls> cases[] = {
-        {{1, 0, 1, 0},
+    // Switches: surface lighting, plastic look, material, sphere map, axes.
+    const std::pair<std::array<int, 5>, Calls> cases[] = {
+        {{1, 0, 1, 0, 0},
          {"material 0.33 0.22 0.03 1 0.78 0.57 0.11 1 0.99 0.91 0.81 1 20", light0, light1,
           "lighting on", "light1 on", "light0 on", "lighting off", "light0 off", "light1 off",
           "normalize", "depth test", scene, "attach", "point"}},
-        {{1, 1, 7, 0},
+        {{1, 1, 7, 0, 0},
          {"material 0.33 0 0.33 1 1 0.5 1 1 1 1 1 1 60", light0, light1, "lighting on", "light1 on",
           "light0 on", light1, "lighting on", "light1 on", "normalize", "depth test", scene,
           "attach", "point"}},
-        {{0, 1, 8, 0},
-         {light1, "lighting on", "light1 on", "normalize", "depth test", scene, "attach", "point"}},
-        {{0, 0, -1, 1},
+        {{0, 1, 8, 0, 1},
+         {light1, "lighting on", "light1 on", "normalize", "depth test", scene, "lighting off",
+          "lines 1 0 0 0.5: 0 0 0-20 0 0 20 0.5 0-19 3 0 20 3 0-19 0.5 0",
+          "lines 0 1 0 1: 0 0 0-0 20 0 0.5 20 0-1 18.7 0 1.5 20 0-1 18.7 0 1 17.5 0-1 18.7 0",
+          "lines 0 0 1 1: 0 0 0-0 0 20 0 0.5 20-0 0.5 19 0 0.5 20-0 3 19 0 3 20-0 3 19 "
+          "0 0 0-0 0 20",
+          "lighting on", "attach", "point"}},
+        {{0, 0, -1, 1, 0},
          {"lighting off", "light0 off", "light1 off", "normalize", "depth test", scene,
           "sphere map on", "attach", "point", "sphere map off"}},
     };
     for (const auto& [in, expected] : cases) {
         Pass3D f;
-        f.settings.showAxes = 0;
-        Render3D& r = f.render;
+        f.app.settings2D.showAxes = in[4];
+        Render3D& r = f.app.render3D;
         std::tie(r.surfaceLighting, r.plasticMap, r.material, r.envMapping, r.lightColor[0]) =
             std::make_tuple(in[0], in[1], in[2], in[3], 0.25f);
-        View3D& v = f.view;
+        View3D& v = f.app.view3D;
         std::tie(v.lightRotation[0], v.light1Rotation[0], v.sceneRotation[0], v.rotY, v.rotX,
                  v.rotZ) = std::make_tuple(0.5f, -1.0f, 0.0f, 30.25, -20.0, 5.0);
         f.pass.drawFrame3D();
-        EXPECT_EQ(f.gl.calls, expected) << in[0] << in[1] << in[2];
+        EXPECT_EQ(f.gl, expected) << in[0] << in[1] << in[2];
     }
 }
 
@@ -104,9 +84,9 @@ TEST(ScenePass3D, SelectionModeDrawsOnlyTheActivePatchsNamedSpheres) {
         Pass3D f;
         f.add(kSurfaceCoons, false);
         f.add(kSurfaceBezier, true);
-        f.colors.polygonColor = {0.5f, 0.25f, 0};
-        f.settings.showControlPoints = showPoints;
-        f.editing.activePoint = activePoint;
+        f.app.colors.polygonColor = {0.5f, 0.25f, 0};
+        f.app.settings2D.showControlPoints = showPoints;
+        f.app.editing.activePoint = activePoint;
         f.pass.drawScene3D(true);
         Calls expected = {"lighting off", "texturing off", "colour 0.5 0.25 0", "depth test",
                           "names"};
@@ -135,10 +115,10 @@ TEST(ScenePass3D, RowsMarkTheActivePatchAndKeepItsTimeAsAFloat) {
               "-> Bezierova rac plocha: 1.00001\n"
               "Bezierova rac plocha\t: 0.5\n"
               "Fergusonova plocha\t: 0.5\n");
-    EXPECT_EQ(f.mirrors.lastTime, 1.000004999f);
+    EXPECT_EQ(f.app.mirrors.lastTime, 1.000004999f);
 
     Pass3D hidden;
-    std::tie(hidden.render.showSurface, hidden.render.gouraud) = std::make_tuple(0, 0);
+    std::tie(hidden.app.render3D.showSurface, hidden.app.render3D.gouraud) = std::make_tuple(0, 0);
     hidden.add(kSurfaceCoons, true);
     hidden.pass.drawScene3D(false);
     EXPECT_EQ(hidden.out.str(), "-> ");
@@ -161,10 +141,11 @@ TEST(ScenePass3D, SolidAndWireframeSetTheirStateAroundTheDraw) {
     };
     for (const auto& [in, expected] : cases) {
         Pass3D f;
-        Render3D& r = f.render;
+        Render3D& r = f.app.render3D;
         std::tie(r.plasticMap, r.surfaceLighting, r.texture, r.meshDensity) =
             std::make_tuple(in[0], in[1], in[2], 7);
-        std::tie(f.textures.textureIds[0], f.textures.textureIds[2]) = std::make_tuple(40u, 42u);
+        std::tie(f.app.textures.textureIds[0], f.app.textures.textureIds[2]) =
+            std::make_tuple(40u, 42u);
         f.add(kSurfaceCoons, false);
         f.pass.drawScene3D(false);
         EXPECT_EQ(f.callsFrom("smooth"), expected) << in[0] << in[1] << in[2];

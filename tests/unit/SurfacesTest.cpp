@@ -3,6 +3,7 @@
 #include <array>
 #include <cmath>
 #include <memory>
+#include <tuple>
 #include <vector>
 
 #include "model/ObjectKind.h"
@@ -27,9 +28,7 @@ Net startNet(float tilt = 0, float bend = 0) {
 
 SceneObject patchOf(int kind, const Net& net, std::vector<float> weights = {}) {
     SceneObject o;
-    o.kind = kind;
-    o.pointCount = int(net.size());
-    o.points = net;
+    std::tie(o.kind, o.pointCount, o.points) = std::make_tuple(kind, int(net.size()), net);
     o.weights = weights.empty() ? std::vector<float>(net.size(), 1.0f) : weights;
     return o;
 }
