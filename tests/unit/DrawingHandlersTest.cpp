@@ -121,7 +121,11 @@ TEST(Keys, EnterCyclesAndCtrlEndDeletesTheActiveObject) {
     EXPECT_FALSE(f.app.panels.handles.knotSpinners[0]->enabled);
     EXPECT_EQ(f.app.mirrors.knotValues[1], 0.0f);
     EXPECT_STREQ(f.app.mirrors.typeText, "Line Opt. DDA");
+    const PanelHandles& h = f.app.panels.handles;
+    h.knotSpinners[0]->enable();  // as a NURBS would leave them; the next line locks and frees
+    h.pointX->disable();
     f.key(input::kKeyEnd, input::kCtrl);
+    EXPECT_EQ(std::pair(h.knotSpinners[0]->enabled, h.pointX->enabled), std::pair(false, true));
     f.key(input::kKeyEnd, input::kCtrl);  // the only object left
     EXPECT_TRUE(f.app.scene.objects2D.empty());
     EXPECT_EQ(f.app.editing.activePoint, -1);

@@ -111,6 +111,9 @@ TEST(Frame, ViewportLeavesThePanelStripFree) {
     f.app.panelCommand(10);
     f.app.display();
     EXPECT_EQ(f.overlays.calls.back(), "2D 800x592");
+    f.app.onMainMenu2D(5);  // 3D: the view panel takes a strip along the foot
+    EXPECT_EQ(std::tuple(f.overlays.view.width, f.overlays.view.height, f.overlays.viewportY),
+              std::tuple(550, 452, 140));
 }
 
 // Red x axis with its letter, then the green y axis with its letter, in window units.
