@@ -327,6 +327,10 @@ TEST(PanelCommands, PointFieldsReachTheActivePoint) {
     EXPECT_EQ(curve.points[1].x, 1000.0f);
     EXPECT_EQ(curve.points[1].y, 0.0f);  // the Y field held its start value
     EXPECT_EQ(curve.weights[1], 2.5f);
+    f.app.mirrors.activeX = 5;
+    f.app.editing.syncPaused = true;  // while paused, motion writes no field back
+    f.app.onPassiveMotion(0, 0);
+    EXPECT_EQ(curve.points[1].x, 1000.0f);
 }
 
 }  // namespace
