@@ -40,8 +40,8 @@ TEST(BitmapEncoders, ExactBytes) {
     EXPECT_EQ(encodeBmp({3, 0, nullptr}).size(), 54u);
     EXPECT_EQ(encodeTga({65538, 0, nullptr})[12], 2);
     RgbFrame frame;
-    ASSERT_TRUE(frame.allocate(801, 3));
-    EXPECT_EQ(frame.size(), 801u * 3 * 3);
+    ASSERT_TRUE(frame.allocate(1, 801));
+    EXPECT_EQ(frame.size(), 801u * 3);
     ASSERT_TRUE(frame.allocate(-5, 7));
     EXPECT_EQ(frame.size(), 0u);
 }

@@ -39,8 +39,10 @@ TEST(SpeedTimer, StopAndStartNestLikeACounter) {
         EXPECT_NEAR(timer.elapsedMs(), ms, 1e-6) << action;
     }
     // Two seconds are 2000 ms at any rate; without a counter, or at no rate, every reading is 0.
-    for (const auto& [rate, present, expected] :
-         {std::tuple{int64_t{3579545}, true, 2000.0}, {1000, false, 0.0}, {0, true, 0.0}}) {
+    for (const auto& [rate, present, expected] : {std::tuple{int64_t{3579545}, true, 2000.0},
+                                                  {1, true, 2000.0},
+                                                  {1000, false, 0.0},
+                                                  {0, true, 0.0}}) {
         FakeTicks slow;
         slow.rate = rate;
         slow.present = present;
