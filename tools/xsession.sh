@@ -145,6 +145,20 @@ xs_await_control() {
         '$5 == t && $7 == l && $6 == e { found = 1 } END { exit !found }' "$1"
 }
 
+# xs_open LAYOUT TYPE LABEL: waits until the control is listed enabled, then clicks it.
+xs_open() { xs_await_control "$1" "$2" "$3" 1 && xs_click_control "$1" "$2" "$3"; }
+
+# xs_save_as LAYOUT NAME BUTTON: types NAME into "Nazev souboru:" and presses BUTTON.
+xs_save_as() {
+    xs_open "$1" edit "Nazev souboru:" || return 1
+    xdotool key ctrl+a BackSpace
+    xdotool type --delay 30 "$2"
+    xs_click_control "$1" button "$3"
+}
+
+# xs_titled TITLE: true while a window has exactly this title.
+xs_titled() { xdotool search --name "^$1\$" >/dev/null; }
+
 # The ids of the pop-up menu windows that are shown now.
 xs_menu_ids() { xdotool search --onlyvisible --name '^freeglut menu$' 2>/dev/null | sort; }
 
@@ -186,3 +200,6 @@ xs_last_rows() {
     grep -v '^SYSTEM: ' "$1" | awk 'BEGIN { RS = "" } { last = $0 } END { print last }' |
         sed -E 's/(: )-?[0-9][0-9.e+-]*/\1T/'
 }
+
+# xs_rows_are TRANSCRIPT TEXT: the last frame's rows read TEXT (printf escapes allowed).
+xs_rows_are() { [ "$(xs_last_rows "$1")" = "$(printf -- "$2")" ]; }

@@ -16,8 +16,7 @@ xs_await 10 eval '[ -n "$(xs_last_rows "$out")" ]'
 rows2D=$(xs_last_rows "$out")
 
 xs_menu_choose 100 100 7  # "Prepnout do modu 3D PIXELFORGE"
-titled() { xdotool search --name "^$1\$" >/dev/null; }
-check "the window is retitled" xs_await 10 titled "3D PIXELFORGE"
+check "the window is retitled" xs_await 10 xs_titled "3D PIXELFORGE"
 check "the 3D panel is shown" xs_await_control "$layout" rollout "Nastaveni renderingu" 1
 check "the view panel is shown" xs_await_control "$layout" button "Z-X" 1
 
@@ -25,8 +24,7 @@ xs_menu_choose 100 100 0 0  # "Bezierova bikubicka plocha" > "Cervena"
 xs_menu_choose 100 100 1 1  # "Bezierova racionalni bikubicka plocha" > "Zelena"
 xs_menu_choose 100 100 2 2  # "Coonsova bikubicka plocha" > "Modra"
 xs_menu_choose 100 100 3 5  # "Fergusonova bikubicka plocha" > "Seda"
-rows_are() { [ "$(xs_last_rows "$out")" = "$(printf -- "$1")" ]; }
-check "each patch lists its time, the new one active" xs_await 10 rows_are \
+check "each patch lists its time, the new one active" xs_await 10 xs_rows_are "$out" \
     "-> Fergusonova plocha\t: T\nCoonsova plocha\t: T\nBezierova rac plocha\t: T\nBezierova plocha\t: T"
 
 # Turned by -90 degrees about y, the net's rows stand behind each other: the column of z = 15
@@ -38,15 +36,9 @@ xdotool mousemove 103 226 click 1
 sleep 1
 xdotool key Up
 
-# save NAME: types NAME into the file name field and saves the scene.
 xs_click_control "$layout" rollout "Hlavni nabidka"
-xs_await_control "$layout" rollout "Ulozeni do souboru" 1
-xs_click_control "$layout" rollout "Ulozeni do souboru"
-xs_await_control "$layout" edit "Nazev souboru:" 1
-xs_click_control "$layout" edit "Nazev souboru:"
-xdotool key ctrl+a BackSpace
-xdotool type --delay 30 "$E2E_WORK/scene"
-xs_click_control "$layout" button "Uloz do vektoru PVF"
+xs_open "$layout" rollout "Ulozeni do souboru"
+xs_save_as "$layout" "$E2E_WORK/scene" "Uloz do vektoru PVF"
 check "the scene is saved" xs_await 10 test -s "$E2E_WORK/scene.pvf"
 point12() { awk '/^SURFACE_FERGUSON_BICUBIC$/ { n = 0; inside = 1; next }
     inside { n++ } inside && n == 14 { print; exit }' "$E2E_WORK/scene.pvf"; }
@@ -59,10 +51,8 @@ xdotool mousemove 300 300 key 3
 sleep 1
 xs_screenshot "$E2E_WORK/wire.png"
 xs_click_control "$layout" rollout "Souradnice aktivniho bodu"  # closed, to make room
-xs_await_control "$layout" rollout "Nastaveni renderingu" 1
-xs_click_control "$layout" rollout "Nastaveni renderingu"
-xs_await_control "$layout" checkbox "Plasticka mapa" 1
-xs_click_control "$layout" checkbox "Plasticka mapa"
+xs_open "$layout" rollout "Nastaveni renderingu"
+xs_open "$layout" checkbox "Plasticka mapa"
 solid() { xs_screenshot "$E2E_WORK/solid.png" && [ "$(grey "$E2E_WORK/solid.png")" -lt $(($(grey "$E2E_WORK/wire.png") - 20000)) ]; }
 check "solid patches cover the view" xs_await 10 solid
 
@@ -79,8 +69,7 @@ changed() { xs_screenshot "$E2E_WORK/texture.png" &&
 check "a texture changes the patches" xs_await 10 changed
 
 xs_click_control "$layout" rollout "Hlavni nabidka"
-xs_await_control "$layout" button "2D Pixelforge" 1
-xs_click_control "$layout" button "2D Pixelforge"
-check "the window is 2D again" xs_await 10 titled "2D PIXELFORGE"
+xs_open "$layout" button "2D Pixelforge"
+check "the window is 2D again" xs_await 10 xs_titled "2D PIXELFORGE"
 check_eq "the 2D scene is intact" "$rows2D" "$(sleep 1; xs_last_rows "$out")"
 e2e_end

@@ -9,13 +9,12 @@ out="$E2E_WORK/console.txt"
 xs_start_app "$E2E_BINARY" "$out" || { echo "FAIL: the program did not start"; exit 1; }
 xdotool mousemove 300 300 click 1
 
-rows_are() { [ "$(xs_last_rows "$out")" = "$(printf -- "$1")" ]; }
 red_in() { xs_screenshot "$E2E_WORK/shot.png" && xs_count_color "$E2E_WORK/shot.png" "$1" 255 0 0; }
 red_at_least() { [ "$(red_in "$1")" -ge "$2" ]; }
 
 xs_menu_choose 100 100 0 0  # "Rasterizace usecky" > "Bresenhamuv celociselny interpolator"
 xdotool mousemove 100 500 click 1 mousemove 200 450 click 1
-check "two clicks make a timed line" xs_await 10 rows_are "-> Usecka Bresenham algoritmus : T"
+check "two clicks make a timed line" xs_await 10 xs_rows_are "$out" "-> Usecka Bresenham algoritmus : T"
 # The line's 101 pixels, less the few under the end point markers.
 check "the line is drawn with pixel size 1" xs_await 10 red_at_least 100x60+100+445 90
 xdotool key plus
@@ -23,7 +22,7 @@ check "pixel size 2 doubles its pixels" xs_await 10 red_at_least 100x60+100+445 
 
 xs_menu_choose 100 100 1 0  # "Rasterizace kruznice" > "Bresenhamuv celociselny interpolator"
 xdotool mousemove 300 300 click 1
-check "one click makes a circle" xs_await 10 rows_are \
+check "one click makes a circle" xs_await 10 xs_rows_are "$out" \
     "-> Kruznice Bresenham algorit. : T\n   Usecka Bresenham algoritmus : T"
 xdotool mousemove 300 300 mousedown 1 mousemove 320 310 mousemove 350 320 mouseup 1
 # Its top pixel, (350, 272 + 50) in the view, is the window's row 591 - 322.
@@ -31,10 +30,10 @@ check "its top follows the dragged centre" xs_await 10 red_at_least 1x1+350+269 
 check_eq "nothing above it, and its old top is gone" "0 0" "$(red_in 3x2+349+266) $(red_in 6x4+297+248)"
 
 xdotool key Return
-check "Enter makes the line active" xs_await 10 rows_are \
+check "Enter makes the line active" xs_await 10 xs_rows_are "$out" \
     "   Kruznice Bresenham algorit. : T\n-> Usecka Bresenham algoritmus : T"
 xdotool key ctrl+End
-check "Ctrl+End deletes it" xs_await 10 rows_are "-> Kruznice Bresenham algorit. : T"
+check "Ctrl+End deletes it" xs_await 10 xs_rows_are "$out" "-> Kruznice Bresenham algorit. : T"
 grid_lines() { [ "$(grep '^SYSTEM: Rastrova' "$out" | tr '\n' ' ')" = "$1" ]; }
 xdotool key F12 F12
 check "F12 twice switches the grid on and off" xs_await 10 grid_lines \

@@ -13,24 +13,16 @@ xdotool mousemove 300 300 click 1
 check "the panel lists its controls" xs_await_control "$layout" edit "Typ :" 0
 
 xs_click_control "$layout" rollout "Hlavni nabidka"
-xs_await_control "$layout" rollout "Ulozeni do souboru" 1
-xs_click_control "$layout" rollout "Ulozeni do souboru"
+xs_open "$layout" rollout "Ulozeni do souboru"
 check "the save rollout opens" xs_await_control "$layout" button "Uloz do bitmapy TGA" 1
 
-# save NAME BUTTON: types NAME into the file name field and presses BUTTON.
-save() {
-    xs_click_control "$layout" edit "Nazev souboru:"
-    xdotool key ctrl+a BackSpace
-    xdotool type --delay 30 "$1"
-    xs_click_control "$layout" button "$2"
-}
-save "$E2E_WORK/scene" "Uloz do vektoru PVF"
+xs_save_as "$layout" "$E2E_WORK/scene" "Uloz do vektoru PVF"
 check "the scene is saved" xs_await 10 grep -qx "SYSTEM: Export do vektoroveho formatu PVF probehl uspesne" "$out"
 check "the saved file holds the lines" grep -q "^LINE_BRESENHAM$" "$E2E_WORK/scene.pvf"
-save "$E2E_WORK/shot" "Uloz do bitmapy BMP"
+xs_save_as "$layout" "$E2E_WORK/shot" "Uloz do bitmapy BMP"
 check "the BMP is written" xs_await 10 grep -qx "SYSTEM: Export do bitmapy BMP probehl uspesne" "$out"
 check_eq "the BMP holds the window" "800x592" "$(identify -format %wx%h "$E2E_WORK/shot.bmp")"
-save "$E2E_WORK/shot" "Uloz do bitmapy TGA"
+xs_save_as "$layout" "$E2E_WORK/shot" "Uloz do bitmapy TGA"
 check "the TGA is written" xs_await 10 grep -qx "SYSTEM: Export do bitmapy Truevision TARGA (TGA) probehl uspesne" "$out"
 check_eq "the TGA is 54 bytes less header than the BMP's pixels" \
     "$((18 + 800 * 592 * 3))" "$(stat -c %s "$E2E_WORK/shot.tga")"
@@ -40,18 +32,15 @@ check_eq "the exports agree on a scene pixel" "$(xs_pixel "$E2E_WORK/shot.bmp" 1
 red() { xs_count_color "$1" 540x592+0+0 255 0 0; }
 xs_screenshot "$E2E_WORK/small.png"
 xs_click_control "$layout" rollout "Hlavni nabidka"  # closed again, to make room
-xs_await_control "$layout" rollout "Nastaveni editoru" 1
-xs_click_control "$layout" rollout "Nastaveni editoru"
-xs_await_control "$layout" spinner "Velikost pixelu:" 1
-xs_click_control "$layout" spinner "Velikost pixelu:"
+xs_open "$layout" rollout "Nastaveni editoru"
+xs_open "$layout" spinner "Velikost pixelu:"
 xdotool key ctrl+a BackSpace type 4
 xdotool key Return
 bigger() { xs_screenshot "$E2E_WORK/big.png" && [ "$(red "$E2E_WORK/big.png")" -gt $((2 * $(red "$E2E_WORK/small.png"))) ]; }
 check "pixel size 4 draws bigger pixels" xs_await 10 bigger
 
 xs_click_control "$layout" rollout "Hlavni nabidka"
-xs_await_control "$layout" button "Vypnout panel" 1
-xs_click_control "$layout" button "Vypnout panel"
+xs_open "$layout" button "Vypnout panel"
 check "the hidden panel leaves the layout empty" xs_await 10 test ! -s "$layout"
 hidden() { xs_screenshot "$E2E_WORK/hidden.png" && [ "$(xs_pixel "$E2E_WORK/hidden.png" 780 300)" = "128 128 128" ]; }
 check "the view takes the panel's place" xs_await 10 hidden
