@@ -139,9 +139,7 @@ void buildViewPanel(Panel& panel, View3D& view) {
     panel.addColumn(top, true);
     for (const auto& [label, live] :
          {std::pair{"X:", &view.panX}, std::pair{"Y:", &view.panY}, std::pair{"Z:", &view.zoom}}) {
-        Control& c = panel.addFloatSpinner(top, label, live, panel_id::kView);
-        c.setSpeed(1.0f);
-        c.setAlignment(Align::Right);
+        panel.addFloatSpinner(top, label, live, panel_id::kView).setAlignment(Align::Right);
     }
     panel.addColumn(top, false);
     for (const auto& [label, id] :

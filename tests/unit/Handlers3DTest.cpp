@@ -17,6 +17,7 @@ struct Surfaces : AppFixture {
         (h.pointZ = &p.addIntSpinner(p.root(), "Z", &app.mirrors.activeZ))->disable();
         (h.activePointSpinner = &p.addIntSpinner(p.root(), "k", &app.editing.activePoint))
             ->disable();
+        app.editing.activePoint = 7;  // a new patch starts at its point 0
         app.onSurfaceMenu(kSurfaceFerguson, 6);
     }
     void key(int special, int modifiers = 0) {

@@ -67,7 +67,8 @@ std::string pointFlags(AppFixture& f) {
 TEST(Panel3DCommands, ArrowsWrapAroundTheSixteenPointsAndMirrorThem) {
     In3D f;
     EXPECT_EQ(pointFlags(f), "00000");
-    f.app.editing.activePoint = 0;
+    f.app.editing.activePoint = 1;
+    f.right().userClick(find(f.right(), "<-"));
     f.right().userClick(find(f.right(), "<-"));
     EXPECT_EQ((std::array{f.app.editing.activePoint, f.app.mirrors.activeY}),
               (std::array{15, 0}));  // no patch: the fields stay
@@ -88,8 +89,12 @@ TEST(Panel3DCommands, ArrowsWrapAroundTheSixteenPointsAndMirrorThem) {
     f.right().userSetInt(*f.app.panels.handles.activePointSpinner, 20);
     EXPECT_EQ(f.app.mirrors.activeZ, 15);
     f.app.editing.syncPaused = true;  // paused updates resume with a typed value
+    f.app.view3D.rotY = 30;
+    f.app.mirrors.typeText[0] = '\0';
     f.right().userSetInt(*f.app.panels.handles.pointZ, -7);
-    EXPECT_EQ(f.app.scene.surfaces3D.front().points[15].z, -7.0f);
+    EXPECT_EQ(std::tuple(f.app.scene.surfaces3D.front().points[15].z, f.app.view3D.rotY,
+                         std::string(f.app.mirrors.typeText)),
+              std::tuple(-7.0f, 30.0, std::string("Racional Bezier surface")));
 }
 
 TEST(Panel3DCommands, ViewPresetsUndoTheFreeRotationAndPanningReshapes) {

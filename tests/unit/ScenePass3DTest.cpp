@@ -39,7 +39,7 @@ struct Pass3D : AppFixture {
 // Everything before the walk of an empty scene, for the lighting switches, the material, the
 // sphere map and the axis cross.
 TEST(ScenePass3D, FrameSetUpFollowsTheLightingAndPlasticSwitches) {
-    const std::string light0 = "light0 turned 0.5 at 0 1 0 0 colour 0.25 1 1 1";
+    const std::string light0 = "light0 turned 0.5 at 0 1 0 0 colour 0.25 0.5 1 1";
     const std::string light1 = "light1 turned -1 at 0 1 0 1 colour 1 1 1 1";
     const std::string scene = "scene 0 1 turn 30.25 -20 5";
     // Switches: surface lighting, plastic look, material, sphere map, axes.
@@ -67,8 +67,8 @@ TEST(ScenePass3D, FrameSetUpFollowsTheLightingAndPlasticSwitches) {
         Pass3D f;
         f.app.settings2D.showAxes = in[4];
         Render3D& r = f.app.render3D;
-        std::tie(r.surfaceLighting, r.plasticMap, r.material, r.envMapping, r.lightColor[0]) =
-            std::make_tuple(in[0], in[1], in[2], in[3], 0.25f);
+        std::tie(r.surfaceLighting, r.plasticMap, r.material, r.envMapping, r.lightColor[0],
+                 r.lightColor[1]) = std::make_tuple(in[0], in[1], in[2], in[3], 0.25f, 0.5f);
         View3D& v = f.app.view3D;
         std::tie(v.lightRotation[0], v.light1Rotation[0], v.sceneRotation[0], v.rotY, v.rotX,
                  v.rotZ) = std::make_tuple(0.5f, -1.0f, 0.0f, 30.25, -20.0, 5.0);
