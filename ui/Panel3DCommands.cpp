@@ -1,7 +1,6 @@
 #include "ui/Panel3DCommands.h"
 
-#include <cstddef>
-
+#include "input/PatchSelection.h"
 #include "model/ObjectKind.h"
 #include "ui/PanelIds.h"
 
@@ -13,15 +12,7 @@ int steppedPoint(int activePoint, int step) {
 }
 
 void mirrorPatchPoint(Scene& scene, int activePoint, PanelMirrors& mirrors) {
-    if (activePoint < 0 || !scene.findActive(scene.surfaces3D)) return;
-    const SceneObject& patch = *scene.current;
-    const auto k = static_cast<std::size_t>(activePoint);
-    if (k >= patch.points.size()) return;
-    mirrors.activeX = static_cast<int>(patch.points[k].x);
-    mirrors.activeY = static_cast<int>(patch.points[k].y);
-    mirrors.activeZ = static_cast<int>(patch.points[k].z);
-    if (patch.kind == kSurfaceRationalBezier && k < patch.weights.size())
-        mirrors.activeWeight = patch.weights[k];
+    if (scene.findActive(scene.surfaces3D)) mirrorPatchPoint(*scene.current, activePoint, mirrors);
 }
 
 void presetView(View3D& view, int viewId) {
