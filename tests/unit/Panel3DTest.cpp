@@ -8,14 +8,14 @@
 
 namespace {
 
-// Sixteen points (k, -k - 0.5, k + 0.9) of weight 2.5.
-void addPatch(AppFixture& f, int32_t kind) {
-    addPatch(
-        f.app, kind,
-        [](int k) {
-            return Point3{float(k), -k - 0.5f, k + 0.9f};
-        },
-        2.5f);
+// Sixteen points (k, -k - 0.5, k + 0.9) of weight 2.5, at the front of the surfaces.
+SceneObject& addPatch(AppFixture& f, int32_t kind) {
+    SceneObject& p = f.app.scene.surfaces3D.emplace_front();
+    std::tie(p.kind, p.pointCount, p.active) = std::make_tuple(kind, 16, true);
+    for (int k = 0; k < 16; ++k)
+        p.points.push_back({float(k), -float(k) - 0.5f, float(k) + 0.9f});
+    p.weights.assign(16, 2.5f);
+    return p;
 }
 
 struct In3D : AppFixture {

@@ -13,12 +13,15 @@ namespace {
 using Calls = std::vector<std::string>;
 
 struct Pass3D : AppFixture {
-    // A 16-point net at x = 0..15, `points` of them placed.
+    // A 16-point net at x = 0..15 (with weights when rational), listed at the front as every
+    // creator adds.
     void add(int32_t kind, bool active, int points = 16) {
-        SceneObject& p = addPatch(app, kind, [](int k) { return Point3{float(k), 0, 2}; });
-        std::tie(p.active, p.color[1], p.pointCount) = std::make_tuple(active, 0.75f, points);
-        p.points.resize(std::size_t(points));
-        if (kind != kSurfaceRationalBezier) p.weights.clear();  // only a rational one needs them
+        SceneObject& p = app.scene.surfaces3D.emplace_front();
+        std::tie(p.kind, p.active, p.color[1], p.pointCount) =
+            std::make_tuple(kind, active, 0.75f, points);
+        for (int k = 0; k < points; ++k)
+            p.points.push_back({float(k), 0, 2});
+        if (kind == kSurfaceRationalBezier) p.weights.assign(16, 1.0f);
     }
     Calls callsFrom(const std::string& first) const {
         return {std::find(gl.begin(), gl.end(), first), gl.end()};

@@ -264,18 +264,6 @@ struct AppFixture {
     Application app;
 };
 
-// A patch of sixteen points at(k), each of weight `weight`, put first in the surfaces and
-// active, as every creator adds.
-template <typename At>
-SceneObject& addPatch(Application& app, int32_t kind, At at, float weight = 1) {
-    SceneObject& p = app.scene.surfaces3D.emplace_front();
-    std::tie(p.kind, p.pointCount, p.active) = std::make_tuple(kind, 16, true);
-    for (int k = 0; k < 16; ++k)
-        p.points.push_back(at(k));
-    p.weights.assign(16, weight);
-    return p;
-}
-
 // Panels read as data.
 inline Control& find(Panel& panel, const std::string& label) {
     for (Control* c : panel.controls())
