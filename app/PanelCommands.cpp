@@ -123,12 +123,8 @@ void Application::fillKnotFields() {
         const SceneObject& o = *scene.current;
         if (!o.active || !isNurbs(o.kind)) continue;
         const int n = std::min({o.knotCount, 100, static_cast<int>(o.knots.size())});
-        for (int i = 0; i < n; ++i) {
-            if (i < kKnotSpinners && panels.handles.knotSpinners[i] != nullptr) {
-                panels.handles.knotSpinners[i]->enable();
-            }
-            mirrors.knotValues[i] = o.knots[static_cast<std::size_t>(i)];
-        }
+        // The panel just built has enabled the fields of an active NURBS.
+        std::copy(o.knots.begin(), o.knots.begin() + n, mirrors.knotValues);
     }
     if (panels.panel != nullptr) panels.panel->syncLive();
 }

@@ -108,8 +108,10 @@ TEST(Keys, EnterCyclesAndCtrlEndDeletesTheActiveObject) {
     EXPECT_EQ(f.app.mirrors.activeWeight, 5.0f);
     EXPECT_EQ(f.app.mirrors.knotValues[1], 0.5f);
     f.app.mirrors.knotValues[0] = 0.25f;
+    f.window.redisplays = 0;
     f.app.onPassiveMotion(0, 0);  // the knot fields reach the NURBS, as far as its knots go
     EXPECT_EQ(nurbs.knots, (std::vector<float>{0.25f, 0.5f, 1}));
+    EXPECT_EQ(f.window.redisplays, 1);
     nurbs.knots.assign(120, 42.0f);
     nurbs.knotCount = 120;
     f.app.onPassiveMotion(0, 0);  // never past the hundredth field
@@ -124,8 +126,10 @@ TEST(Keys, EnterCyclesAndCtrlEndDeletesTheActiveObject) {
     const PanelHandles& h = f.app.panels.handles;
     h.knotSpinners[0]->enable();  // as a NURBS would leave them; the next line locks and frees
     h.pointX->disable();
+    f.window.redisplays = 0;
     f.key(input::kKeyEnd, input::kCtrl);
-    EXPECT_EQ(std::pair(h.knotSpinners[0]->enabled, h.pointX->enabled), std::pair(false, true));
+    EXPECT_EQ(std::tuple(h.knotSpinners[0]->enabled, h.pointX->enabled, f.window.redisplays),
+              std::tuple(false, true, 1));
     f.key(input::kKeyEnd, input::kCtrl);  // the only object left
     EXPECT_TRUE(f.app.scene.objects2D.empty());
     EXPECT_EQ(f.app.editing.activePoint, -1);

@@ -88,12 +88,14 @@ TEST(Panel3DCommands, ArrowsWrapAroundTheSixteenPointsAndMirrorThem) {
     f.right().userSetInt(*f.app.panels.handles.activePointSpinner, 20);
     EXPECT_EQ(f.app.mirrors.activeZ, 15);
     f.app.editing.syncPaused = true;  // paused updates resume with a typed value
-    f.app.view3D.rotY = 30;
+    std::tie(f.app.view3D.rotY, f.app.editing.activePoint, f.app.mirrors.activeWeight) =
+        std::make_tuple(30, 0, 4.0f);
     f.app.mirrors.typeText[0] = '\0';
     f.right().userSetInt(*f.app.panels.handles.pointZ, -7);
-    EXPECT_EQ(std::tuple(f.app.scene.surfaces3D.front().points[15].z, f.app.view3D.rotY,
+    const SceneObject& patch = f.app.scene.surfaces3D.front();
+    EXPECT_EQ(std::tuple(patch.points[0].z, patch.weights[0], f.app.view3D.rotY,
                          std::string(f.app.mirrors.typeText)),
-              std::tuple(-7.0f, 30.0, std::string("Racional Bezier surface")));
+              std::tuple(-7.0f, 4.0f, 30.0, std::string("Racional Bezier surface")));
 }
 
 TEST(Panel3DCommands, ViewPresetsUndoTheFreeRotationAndPanningReshapes) {

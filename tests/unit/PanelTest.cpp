@@ -64,7 +64,7 @@ TEST(PanelToolkit, ControlsWriteClampedValuesReportIdsAndHideInClosedRollouts) {
 TEST(PanelToolkit, LayoutFileOfColumnsInBothPanels) {
     ScratchDir dir;
     PanelMaster master;
-    master.setWindowSize(500, 592);
+    master.setWindowSize(500, 300);
     master.setLayoutFile(dir.path("layout"));
     int flag = 0;
     char name[4] = "";
@@ -78,16 +78,21 @@ TEST(PanelToolkit, LayoutFileOfColumnsInBothPanels) {
     bottom.addTextEdit(bottom.root(), "Nazev souboru:", name);
     bottom.addColumn(bottom.root(), false);
     bottom.addTextEdit(bottom.root(), "Nazev souboru:", name);
-    master.setWindowSize(500, 300);
+    master.setWindowSize(500, 200);  // in height alone
     const std::string rightRows =
         "256\t6\t238\t8\tseparator\t1\t\n256\t17\t238\t50\tpanel\t1\tP\n"
         "264\t42\t80\t22\tcheckbox\t1\tAb\n345\t42\t1\t22\tcolumn\t1\t\n"
         "347\t42\t138\t22\tlistbox\t1\tL:\n";
     EXPECT_EQ(fileBytes(dir.path("layout")), rightRows +
-                                                 "6\t166\t117\t22\tedit\t1\tNazev souboru:\n"
-                                                 "126\t166\t117\t22\tedit\t1\tNazev souboru:\n");
+                                                 "6\t66\t117\t22\tedit\t1\tNazev souboru:\n"
+                                                 "126\t66\t117\t22\tedit\t1\tNazev souboru:\n");
     bottom.hide();
     EXPECT_EQ(fileBytes(dir.path("layout")), rightRows);
+    right.hide();
+    bottom.show();
+    EXPECT_EQ(fileBytes(dir.path("layout")).substr(0, 8), "6\t66\t242");  // the whole width
+    master.closeAll();
+    EXPECT_EQ(fileBytes(dir.path("layout")), "");
 }
 
 // A group as wide as the trackball in it asks, a button without a width of its own as wide
@@ -296,6 +301,7 @@ TEST(PointFields, FollowWhatTheNextObjectHolds) {
     curve.pointCount = 1;
     SceneObject& full = f.add(kNurbsCircle, {{10, 11}, {20, 21}}, false);
     full.knots.assign(15, 0.5f);
+    full.weights = {1, 7};
     SceneObject& nurbs = f.add(kNurbsCircle, {{1, 1}, {2, 2}});
     for (SceneObject* o : {&curve, &nurbs})
         o->knots = {0.75f};  // a curve's knots are no NURBS's
@@ -308,7 +314,7 @@ TEST(PointFields, FollowWhatTheNextObjectHolds) {
     EXPECT_EQ(f.app.mirrors.activeX, 20);
     EXPECT_FALSE(f.app.panels.handles.knotSpinners[0]->enabled);
     f.app.onKey(input::kKeyEnter, 0, 0);
-    EXPECT_EQ(f.app.mirrors.activeX, 0);
+    EXPECT_EQ(std::pair(f.app.mirrors.activeX, f.app.mirrors.activeWeight), std::pair(0, 0.0f));
     EXPECT_FALSE(f.app.panels.handles.knotSpinners[0]->enabled);
     f.app.onKey(input::kKeyEnter, 0, 0);
     EXPECT_EQ(f.app.mirrors.knotValues[0], 0.75f);
@@ -328,7 +334,9 @@ TEST(PanelCommands, PointFieldsReachTheActivePoint) {
     EXPECT_EQ(curve.points[1].y, 0.0f);  // the Y field held its start value
     EXPECT_EQ(curve.weights[1], 2.5f);
     f.app.mirrors.activeX = 5;
-    f.app.editing.syncPaused = true;  // while paused, motion writes no field back
+    f.app.editing.syncPaused = true;  // while paused or placing, motion writes no field back
+    f.app.onPassiveMotion(0, 0);
+    std::tie(f.app.editing.syncPaused, f.app.editing.placing) = std::make_tuple(false, 1);
     f.app.onPassiveMotion(0, 0);
     EXPECT_EQ(curve.points[1].x, 1000.0f);
 }
