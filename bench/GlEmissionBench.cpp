@@ -35,10 +35,7 @@ struct NamedWay {
 
 void compareWays(benchmark::State& state, const std::vector<NamedWay>& ways, std::size_t span) {
     Fixture& f = fixture();
-    if (!f.context.failure().empty()) {
-        state.SkipWithError(f.context.failure().c_str());
-        return;
-    }
+    if (!contextReady(f.context, state)) return;
     std::vector<std::vector<double>> ms(ways.size());
     for (auto _ : state) {
         for (std::size_t w = 0; w < ways.size(); ++w) {

@@ -16,10 +16,7 @@ namespace {
 
 void BM_Frame3DFourPatches(benchmark::State& state) {
     GlOffscreen context(FrameScene::kWidth, FrameScene::kHeight);
-    if (!context.failure().empty()) {
-        state.SkipWithError(context.failure().c_str());
-        return;
-    }
+    if (!contextReady(context, state)) return;
     GlRasterTarget raster;
     OffscreenOverlays overlays;
     GlRender3D render3D;

@@ -23,10 +23,7 @@ constexpr int kFrames = 150;
 
 void BM_Frame100k(benchmark::State& state) {
     GlOffscreen context(FrameScene::kWidth, FrameScene::kHeight);
-    if (!context.failure().empty()) {
-        state.SkipWithError(context.failure().c_str());
-        return;
-    }
+    if (!contextReady(context, state)) return;
     GlRasterTarget raster;
     OffscreenOverlays overlays;
     FrameScene scene(raster, overlays);
@@ -59,10 +56,7 @@ void BM_Frame100k(benchmark::State& state) {
 // Bytes in use on the heap after 1,000 more frames, against after the first ten.
 void BM_FrameHeapGrowth(benchmark::State& state) {
     GlOffscreen context(FrameScene::kWidth, FrameScene::kHeight);
-    if (!context.failure().empty()) {
-        state.SkipWithError(context.failure().c_str());
-        return;
-    }
+    if (!contextReady(context, state)) return;
     GlRasterTarget raster;
     OffscreenOverlays overlays;
     FrameScene scene(raster, overlays);

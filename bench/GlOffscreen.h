@@ -3,6 +3,8 @@
 #include <string>
 #include <vector>
 
+#include <benchmark/benchmark.h>
+
 #include "app/GlOverlays.h"
 #include "raster2d/RasterTarget.h"
 
@@ -27,6 +29,12 @@ class GlOffscreen {
     int height;
     std::string why;
 };
+
+// False, with the benchmark skipped for the reason, when the context could not be made.
+inline bool contextReady(const GlOffscreen& context, benchmark::State& state) {
+    if (!context.failure().empty()) state.SkipWithError(context.failure().c_str());
+    return context.failure().empty();
+}
 
 // The program's overlays, except that a frame ends with glFinish instead of a swap: off
 // screen, a frame is done when llvmpipe has drawn it.

@@ -9,8 +9,10 @@ E2E_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
 E2E_FAILURES=0
 E2E_CHECKS=0
 
+# e2e_begin BINARY: the display, a work folder, and the project root as the current folder.
 e2e_begin() {
     E2E_BINARY=$1
+    cd "$E2E_ROOT" || exit 1
     E2E_WORK=$(mktemp -d)
     trap 'xs_stop; e2e_keep_artifacts; rm -rf "$E2E_WORK"' EXIT
     xs_start_display || { echo "FAIL: no virtual display"; exit 1; }

@@ -4,7 +4,6 @@
 # rows; F12 twice; the end screen from the menu.
 . "$(dirname "$0")/lib.sh"
 e2e_begin "$1"
-cd "$E2E_ROOT" || exit 1
 out="$E2E_WORK/console.txt"
 xs_start_app "$E2E_BINARY" "$out" || { echo "FAIL: the program did not start"; exit 1; }
 xdotool mousemove 300 300 click 1

@@ -3,7 +3,6 @@
 # object in reverse file order, and the objects on the screen.
 . "$(dirname "$0")/lib.sh"
 e2e_begin "$1"
-cd "$E2E_ROOT" || exit 1
 scene=examples/everything.pvf
 out="$E2E_WORK/console.txt"
 

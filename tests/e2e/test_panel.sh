@@ -3,7 +3,6 @@
 # the scene and exports both bitmaps, a bigger pixel size shows, and the panel can be hidden.
 . "$(dirname "$0")/lib.sh"
 e2e_begin "$1"
-cd "$E2E_ROOT" || exit 1
 out="$E2E_WORK/console.txt"
 layout="$E2E_WORK/layout.txt"
 export PIXELFORGE_LAYOUT_FILE="$layout"

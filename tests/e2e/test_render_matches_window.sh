@@ -2,7 +2,6 @@
 # A scene rendered with no X display equals, pixel for pixel, the window's view of it.
 . "$(dirname "$0")/lib.sh"
 e2e_begin "$1"
-cd "$E2E_ROOT" || exit 1
 scene=examples/everything.pvf
 
 env -u DISPLAY "$E2E_BINARY" --render "$scene" "$E2E_WORK/render.png"

@@ -2,7 +2,6 @@
 # Start-up, the start image, the 2D scene after a click, the end screen with N and A.
 . "$(dirname "$0")/lib.sh"
 e2e_begin "$1"
-cd "$E2E_ROOT" || exit 1
 out="$E2E_WORK/console.txt"
 
 xs_start_app "$E2E_BINARY" "$out" || { echo "FAIL: the program did not start"; exit 1; }
